@@ -21,7 +21,7 @@ const char* SettingKeyName(SettingKey key) {
 
 const char* ReadIniString(SettingKey key, ProfileBuffer& buffer) {
   const std::string value =
-      platform::ReadProfileString(g_IniSection, SettingKeyName(key), g_IniFile, buffer.size());
+      platform::ReadProfileValue(g_IniSection, SettingKeyName(key), g_IniFile, buffer.size());
   const size_t n = value.size() < buffer.size() ? value.size() : buffer.size() - 1;
   std::memcpy(buffer.data(), value.data(), n);
   buffer[n] = '\0';
@@ -33,17 +33,17 @@ int ReadIniInt(SettingKey key, ProfileBuffer& buffer) {
 }
 
 std::string ReadIniStringWhole(SettingKey key) {
-  return platform::ReadProfileString(g_IniSection, SettingKeyName(key), g_IniFile, 0);
+  return platform::ReadProfileValue(g_IniSection, SettingKeyName(key), g_IniFile, 0);
 }
 
 void WriteIniInt(const std::string& section, const std::string& key, int value) {
   char text[16];
   std::snprintf(text, sizeof text, "%i", value);
-  platform::WriteProfileString(section, key, text, g_IniFile);
+  platform::WriteProfileValue(section, key, text, g_IniFile);
 }
 
 void WriteIniInt(SettingKey key, int value) { WriteIniInt(g_IniSection, SettingKeyName(key), value); }
 
 void WriteIniString(SettingKey key, const std::string& value) {
-  platform::WriteProfileString(g_IniSection, SettingKeyName(key), value, g_IniFile);
+  platform::WriteProfileValue(g_IniSection, SettingKeyName(key), value, g_IniFile);
 }

@@ -88,7 +88,7 @@ std::string StripQuotes(const std::string& v) {
 
 }  // namespace
 
-std::string ReadProfileString(const std::string& section, const std::string& key,
+std::string ReadProfileValue(const std::string& section, const std::string& key,
                               const std::string& file, std::size_t bufferSize) {
   const std::optional<std::string> text = ReadWholeFile(ToPosixPath(file));
   if (!text) return {};
@@ -103,7 +103,7 @@ std::string ReadProfileString(const std::string& section, const std::string& key
   return {};
 }
 
-bool WriteProfileString(const std::string& section, const std::string& key,
+bool WriteProfileValue(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& file) {
   const std::string path = ToPosixPath(file);
   std::vector<Line> lines = Parse(ReadWholeFile(path).value_or(std::string()));

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-std::string ReadProfileString(const std::string& section, const std::string& key,
+std::string ReadProfileValue(const std::string& section, const std::string& key,
                               const std::string& file, std::size_t bufferSize) {
   if (bufferSize > 0) {
     std::string buffer(bufferSize, '\0');
@@ -25,7 +25,7 @@ std::string ReadProfileString(const std::string& section, const std::string& key
   }
 }
 
-bool WriteProfileString(const std::string& section, const std::string& key,
+bool WriteProfileValue(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& file) {
   return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
          0;
