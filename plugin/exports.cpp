@@ -2,9 +2,12 @@
 // contest code and returns the host's code; no exception crosses into the host.
 #include <cstring>
 #include <exception>
+#include <string_view>
 #include <type_traits>
 
-#include "plugin/module_state.h"
+#include "plugin/contest_reset.h"
+#include "plugin/contest_result.h"
+#include "plugin/qso_log.h"
 #include "plugin/stats_api.h"
 
 #if defined(_WIN32)
@@ -26,6 +29,28 @@ Result Guarded(Result fallback, Body&& body) noexcept {
 }
 
 bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A string the host did not give reads as empty.
+std::string_view Text(const char* s) { return s != nullptr ? std::string_view(s) : std::string_view(); }
+
+// The plug-in keeps its own copy of the host's date-time; a missing one is the null
+// date-time, and a status the host does not define counts as invalid.
+OleDateTime TimeOf(const HostDateTime* t) {
+  if (t == nullptr) return OleDateTime(0.0, OleDateTime::kNull);
+  const bool known = t->m_status == OleDateTime::kValid || t->m_status == OleDateTime::kInvalid ||
+                     t->m_status == OleDateTime::kNull;
+  return OleDateTime(t->m_dt, known ? static_cast<OleDateTime::Status>(t->m_status)
+                                    : OleDateTime::kInvalid);
+}
+
+QsoInput MakeQsoInput(const char* ownCall, const char* call, const HostDateTime* time,
+                      unsigned freqHz, const char* mode, const char* rstSent, const char* rstRcvd,
+                      const char* serialSent, const char* exchRcvd, const char* country,
+                      const char* band) {
+  return QsoInput{Text(ownCall), Text(call),       TimeOf(time),   freqHz,
+                  Text(mode),    Text(rstSent),    Text(rstRcvd),  Text(serialSent),
+                  Text(exchRcvd), Text(country),   Text(band)};
+}
 
 }  // namespace
 
@@ -54,49 +79,67 @@ ZARL_EXPORT int ZARL_CDECL IsValidExchg0(const char* exchange, const char*, cons
   return value > 0 ? 1 : 0;
 }
 
-ZARL_EXPORT void ZARL_CDECL SetupSet0() {}
-
-ZARL_EXPORT int ZARL_CDECL ResetStats0(const char*, int, const char*, HostDateTime*,
-                                       HostDateTime*, const char*, const char*, const char*,
-                                       const char*, const char*, const char*, const char*,
-                                       const char*, const char*, const char*, int, int, int,
-                                       double, double, const char*, const char*, const char*) {
-  return 1;
+ZARL_EXPORT void ZARL_CDECL SetupSet0() {
+  Guarded(0, [] {
+    SetupContestMode();
+    return 0;
+  });
 }
 
-ZARL_EXPORT int ZARL_CDECL AddData0(const char*, const char*, HostDateTime*, HostDateTime*,
-                                    HostDateTime*, HostDateTime*, unsigned, unsigned,
+ZARL_EXPORT int ZARL_CDECL ResetStats0(const char*, int exportPass, const char* ownCall,
+                                       HostDateTime* contestTime, HostDateTime* contestTime2,
+                                       const char*, const char*, const char*, const char*,
+                                       const char*, const char*, const char*, const char*,
+                                       const char*, const char*, int, int, int, double, double,
+                                       const char*, const char*, const char*) {
+  return Guarded(0, [&] {
+    return ResetContest({exportPass, Text(ownCall), TimeOf(contestTime), TimeOf(contestTime2)});
+  });
+}
+
+ZARL_EXPORT int ZARL_CDECL AddData0(const char* ownCall, const char* call, HostDateTime* time,
+                                    HostDateTime*, HostDateTime*, HostDateTime*, unsigned,
+                                    unsigned freqHz, const char* mode, const char* rstSent,
+                                    const char* rstRcvd, const char* serialSent,
+                                    const char* exchRcvd, const char*, const char*, const char*,
                                     const char*, const char*, const char*, const char*,
-                                    const char*, const char*, const char*, const char*,
-                                    const char*, const char*, const char*, const char*,
-                                    const char*, const char*, const char*, int, int, int,
+                                    const char*, const char*, const char* country, int, int, int,
                                     double, double, const char*, const char*, const char*,
-                                    const char*, const char*) {
-  return 0;
+                                    const char* band, const char*) {
+  return Guarded(0, [&] {
+    return AddQso(MakeQsoInput(ownCall, call, time, freqHz, mode, rstSent, rstRcvd, serialSent,
+                               exchRcvd, country, band));
+  });
 }
 
-ZARL_EXPORT int ZARL_CDECL RemoveData0(const char*, const char*, HostDateTime*, HostDateTime*,
-                                       HostDateTime*, HostDateTime*, unsigned, unsigned,
+ZARL_EXPORT int ZARL_CDECL RemoveData0(const char* ownCall, const char* call, HostDateTime* time,
+                                       HostDateTime*, HostDateTime*, HostDateTime*, unsigned,
+                                       unsigned freqHz, const char* mode, const char* rstSent,
+                                       const char* rstRcvd, const char* serialSent,
+                                       const char* exchRcvd, const char*, const char*,
                                        const char*, const char*, const char*, const char*,
-                                       const char*, const char*, const char*, const char*,
-                                       const char*, const char*, const char*, const char*,
-                                       const char*, const char*, const char*, int, int, int,
-                                       double, double, const char*, const char*, const char*,
-                                       const char*, const char*) {
-  return 1;
+                                       const char*, const char*, const char*,
+                                       const char* country, int, int, int, double, double,
+                                       const char*, const char*, const char*, const char* band,
+                                       const char*) {
+  return Guarded(0, [&] {
+    return RemoveQso(MakeQsoInput(ownCall, call, time, freqHz, mode, rstSent, rstRcvd,
+                                  serialSent, exchRcvd, country, band));
+  });
 }
 
-ZARL_EXPORT int ZARL_CDECL CheckCall0(const char*, unsigned, unsigned, const char*,
+ZARL_EXPORT int ZARL_CDECL CheckCall0(const char* call, unsigned, unsigned, const char*,
                                       const char*, const char*, const char*, const char*,
                                       const char*, const char*, const char*, const char*,
-                                      const char*, const char*, int, int, int, double, double,
-                                      const char*, const char*, const char*, const char*,
-                                      const char*, const char*, const char*, char*, char*) {
-  return 1;
+                                      const char*, const char* country, int, int, int, double,
+                                      double, const char*, const char*, const char*,
+                                      const char*, const char*, const char* band,
+                                      const char* band2, char*, char*) {
+  return Guarded(1, [&] { return CheckTypedCall({Text(call), Text(country), band, band2}); });
 }
 
-ZARL_EXPORT const char* ZARL_CDECL GetResult0(int*) {
-  return Guarded<const char*>("", [] { return g_ResultText.c_str(); });
+ZARL_EXPORT const char* ZARL_CDECL GetResult0(int* exportDone) {
+  return Guarded<const char*>("", [&] { return ProduceResult(exportDone); });
 }
 
 }  // extern "C"

@@ -16,6 +16,8 @@ int32_t g_ExportPass = 0;
 std::string g_OwnCall;
 std::string g_StartDate;
 std::string g_ResultText;
+QsoIndex g_QsoIndex;
+std::optional<int32_t> g_ClaimedInSettings;
 
 void ResetModuleStateToLoaded() {
   std::lock_guard<std::mutex> lock(g_StateLock);
@@ -32,4 +34,6 @@ void ResetModuleStateToLoaded() {
   g_OwnCall.clear();
   g_StartDate.clear();
   g_ResultText.clear();
+  g_QsoIndex.Clear();
+  g_ClaimedInSettings.reset();
 }

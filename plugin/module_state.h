@@ -7,10 +7,12 @@
 #include <array>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "plugin/cinfo.h"
+#include "plugin/qso_index.h"
 
 // Band index shared by the per-band arrays: 0 "160m", 1 "80m", 2 "40m", 3 "20m", 4 "15m",
 // 5 "10m".
@@ -34,6 +36,13 @@ extern int32_t g_ExportPass;               // nonzero while the host replays the
 extern std::string g_OwnCall;
 extern std::string g_StartDate;            // contest day and month, "%d.%m"
 extern std::string g_ResultText;           // GetResult0 hands out this buffer
+
+// Look-ups over g_QsoList, changed together with it.
+extern QsoIndex g_QsoIndex;
+// The score last written under "Claimed" in this evaluation; the host asks for the result
+// after every QSO, and an unchanged score need not rewrite the settings file. Used on the
+// host's thread only.
+extern std::optional<int32_t> g_ClaimedInSettings;
 
 // Restores the state a freshly loaded plug-in has (used by tests and by unload).
 void ResetModuleStateToLoaded();

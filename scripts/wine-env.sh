@@ -13,7 +13,7 @@ ensure_wine_prefix() {
     echo "wine: creating the prefix $WINEPREFIX (takes a few minutes once)"
     mkdir -p "$(dirname "$WINEPREFIX")"
     "$WINE64" wineboot -i >/dev/null 2>&1
-    "$WINE64" wineserver -w 2>/dev/null || /usr/lib/wine/wineserver -w
+    /usr/lib/wine/wineserver -w
   fi
 }
 
