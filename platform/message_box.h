@@ -8,4 +8,8 @@ namespace platform {
 // when the operator has closed it. An empty `caption` means the system's default caption.
 void ShowMessageBox(const std::string& text, const std::string& caption = {});
 
+// The report at the end of an export: caption "Output", an information icon (a warning icon
+// when `problem`), owned by the active window of the calling thread, if it has one.
+void ShowOutputMessage(const std::string& text, bool problem);
+
 }  // namespace platform

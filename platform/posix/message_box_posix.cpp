@@ -23,4 +23,6 @@ void ShowMessageBox(const std::string& text, const std::string& caption) {
   std::fprintf(stderr, "[%s] %s\n", caption.empty() ? "message" : caption.c_str(), text.c_str());
 }
 
+void ShowOutputMessage(const std::string& text, bool) { ShowMessageBox(text, "Output"); }
+
 }  // namespace platform

@@ -89,18 +89,21 @@ std::string StripQuotes(const std::string& v) {
 }  // namespace
 
 std::string ReadProfileValue(const std::string& section, const std::string& key,
-                              const std::string& file, std::size_t bufferSize) {
+                             const std::string& file, std::size_t bufferSize,
+                             const std::string& fallback) {
+  const auto cut = [bufferSize](std::string value) {
+    if (bufferSize > 0 && value.size() > bufferSize - 1) value.resize(bufferSize - 1);
+    return value;
+  };
   const std::optional<std::string> text = ReadWholeFile(ToPosixPath(file));
-  if (!text) return {};
+  if (!text) return cut(fallback);
   const std::vector<Line> lines = Parse(*text);
   for (size_t i = FindSection(lines, section) + 1; i < lines.size() && !lines[i].section; ++i) {
     if (lines[i].key && SameName(*lines[i].key, Trim(key))) {
-      std::string value = StripQuotes(lines[i].value);
-      if (bufferSize > 0 && value.size() > bufferSize - 1) value.resize(bufferSize - 1);
-      return value;
+      return cut(StripQuotes(lines[i].value));
     }
   }
-  return {};
+  return cut(fallback);
 }
 
 bool WriteProfileValue(const std::string& section, const std::string& key,
