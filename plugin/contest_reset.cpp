@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "cabrillo/export_pass.h"
 #include "platform/prompts.h"
+#include "plugin/cabrillo_export.h"
 #include "plugin/error_log.h"
 #include "plugin/module_state.h"
 #include "plugin/points_file.h"
@@ -77,7 +77,7 @@ int ResetContest(const ResetInput& input) {
   }
 
   if (input.exportPass != 0) {
-    cabrillo::BeginExportPass(ownCall, input.contestTime, input.contestTime2, mode);
+    RunCabrilloHeaderStep(ownCall, input.contestTime, input.contestTime2, mode);
   }
   ApplyStatusWindowsStartRule(input.exportPass != 0);
   StartErrorLog();

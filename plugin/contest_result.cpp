@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "cabrillo/export_pass.h"
 #include "platform/settings_store.h"
+#include "plugin/cabrillo_export.h"
 #include "plugin/module_state.h"
 #include "plugin/settings.h"
 #include "rules/bands.h"
@@ -57,6 +57,6 @@ const char* ProduceResult(int* exportDone) {
     score = result.score;
   }
   if (g_ClaimedInSettings != score && SaveClaimed(score)) g_ClaimedInSettings = score;
-  if (exportPass) cabrillo::FinishExportPass(exportDone);
+  if (exportPass) RunCabrilloExportStep(exportDone);
   return g_ResultText.c_str();
 }
