@@ -12,14 +12,9 @@
 
 namespace {
 
-std::vector<rules::ResultQso> ResultView(const std::vector<CInfo>& list) {
-  std::vector<rules::ResultQso> view;
-  view.reserve(list.size());
-  for (const CInfo& r : list) {
-    view.push_back({r.m_Call, r.m_Country, r.m_Band, r.m_ExchRcvd, r.m_Zone, r.m_Oblast,
-                    r.m_Dupe != 0, r.m_Time});
-  }
-  return view;
+rules::ResultQso ResultView(const CInfo& r) {
+  return {r.m_Call, r.m_Country, r.m_Band, r.m_ExchRcvd, r.m_Zone, r.m_Oblast, r.m_Dupe != 0,
+          r.m_Time};
 }
 
 // A row of a band outside the six has no per-band lists: it touches none of the six bands'.
@@ -49,8 +44,11 @@ const char* ProduceResult(int* exportDone) {
     exportPass = g_ExportPass != 0;
     rules::SortBandsForResult(g_BandList);
     const rules::ResultContext context{g_StartDate, g_OwnCall, exportPass, g_ZonePoints};
-    const std::vector<rules::ResultQso> view = ResultView(g_QsoList);
-    rules::ContestResult result = rules::BuildContestResult(context, g_BandList, view);
+    const OleDateTime reference = rules::RateReference(
+        exportPass, g_QsoList.size(), g_QsoList.empty() ? OleDateTime() : g_QsoList.back().m_Time);
+    rules::ContestResultBuilder builder(context, g_BandList, reference);
+    for (const CInfo& record : g_QsoList) builder.Add(ResultView(record));
+    rules::ContestResult result = builder.Finish();
     ApplyRowLists(result.rows);
     g_ResultText = std::move(result.text);
     g_ClaimedScore = result.score;

@@ -6,18 +6,11 @@ namespace {
 
 // The parts come from C strings, so a NUL cannot occur inside one and separates them
 // unambiguously.
-std::string Key(std::string_view a, std::string_view b) {
+std::string CallBandKey(std::string_view call, std::string_view band) {
   std::string key;
-  key.reserve(a.size() + b.size() + 1);
-  key.append(a).push_back('\0');
-  key.append(b);
-  return key;
-}
-
-std::string Key(std::string_view a, std::string_view b, std::string_view c) {
-  std::string key = Key(a, b);
-  key.push_back('\0');
-  key.append(c);
+  key.reserve(call.size() + band.size() + 1);
+  key.append(call).push_back('\0');
+  key.append(band);
   return key;
 }
 
@@ -27,36 +20,54 @@ void Uncount(std::unordered_map<std::string, int32_t>& counts, const std::string
   if (it != counts.end() && --it->second <= 0) counts.erase(it);
 }
 
-int HourSlot(const CInfo& record) { return record.m_Time.GetHour() + 1; }
+uint32_t HourBit(const CInfo& record) { return 1u << (record.m_Time.GetHour() + 1); }
 
 }  // namespace
 
+int32_t* QsoIndex::CallOnBand::ModeCount(const std::string& mode, bool create) {
+  if (mode == "CW") return &cw;
+  if (mode == "SSB") return &ssb;
+  for (auto& m : otherModes) {
+    if (m.first == mode) return &m.second;
+  }
+  if (!create) return nullptr;
+  return &otherModes.emplace_back(mode, 0).second;
+}
+
 void QsoIndex::Clear() {
-  callBandMode_.clear();
-  callBandHours_.clear();
+  callOnBand_.clear();
   zones_.clear();
   oblasts_.clear();
 }
 
-void QsoIndex::Add(const CInfo& record) {
-  ++callBandMode_[Key(record.m_Call, record.m_Band, record.m_Mode)];
-  ++callBandHours_[Key(record.m_Call, record.m_Band)][HourSlot(record)];
+int32_t QsoIndex::Add(const CInfo& record) {
+  CallOnBand& entry = callOnBand_[CallBandKey(record.m_Call, record.m_Band)];
+  int32_t& sameMode = *entry.ModeCount(record.m_Mode, true);
+  const int32_t earlier = sameMode++;
+  entry.hours |= HourBit(record);
+  ++entry.records;
   ++zones_[record.m_Zone];
   ++oblasts_[record.m_Oblast];
+  return earlier;
 }
 
-void QsoIndex::Remove(const CInfo& record) noexcept {
+void QsoIndex::Remove(const CInfo& record, const std::vector<CInfo>& remaining) noexcept {
   // Building a key may allocate. Should that fail, the counts err towards "worked before"
   // until the next reset, which is the harmless side for a dupe check.
   try {
-    Uncount(callBandMode_, Key(record.m_Call, record.m_Band, record.m_Mode));
-    const auto hours = callBandHours_.find(Key(record.m_Call, record.m_Band));
-    if (hours != callBandHours_.end()) {
-      int32_t& slot = hours->second[HourSlot(record)];
-      if (slot > 0) --slot;
-      bool empty = true;
-      for (int32_t n : hours->second) empty = empty && n == 0;
-      if (empty) callBandHours_.erase(hours);
+    const auto it = callOnBand_.find(CallBandKey(record.m_Call, record.m_Band));
+    if (it != callOnBand_.end()) {
+      CallOnBand& entry = it->second;
+      int32_t* sameMode = entry.ModeCount(record.m_Mode, false);
+      if (sameMode != nullptr && *sameMode > 0) --*sameMode;
+      if (--entry.records <= 0) {
+        callOnBand_.erase(it);
+      } else {
+        entry.hours = 0;
+        for (const CInfo& r : remaining) {
+          if (r.m_Call == record.m_Call && r.m_Band == record.m_Band) entry.hours |= HourBit(r);
+        }
+      }
     }
     Uncount(zones_, record.m_Zone);
     Uncount(oblasts_, record.m_Oblast);
@@ -64,18 +75,12 @@ void QsoIndex::Remove(const CInfo& record) noexcept {
   }
 }
 
-int32_t QsoIndex::CountCallBandMode(std::string_view call, std::string_view band,
-                                    std::string_view mode) const {
-  const auto it = callBandMode_.find(Key(call, band, mode));
-  return it == callBandMode_.end() ? 0 : it->second;
-}
-
 bool QsoIndex::WorkedAtHourNear(std::string_view call, std::string_view band, int hour,
                                 int window) const {
-  const auto it = callBandHours_.find(Key(call, band));
-  if (it == callBandHours_.end()) return false;
-  for (int slot = 0; slot < static_cast<int>(it->second.size()); ++slot) {
-    if (it->second[slot] > 0 && std::abs((slot - 1) - hour) < window) return true;
+  const auto it = callOnBand_.find(CallBandKey(call, band));
+  if (it == callOnBand_.end()) return false;
+  for (int bit = 0; bit <= 24; ++bit) {
+    if ((it->second.hours >> bit & 1u) != 0 && std::abs((bit - 1) - hour) < window) return true;
   }
   return false;
 }

@@ -35,16 +35,18 @@ CInfo MakeRecord(const QsoInput& qso, int32_t ownZone) {
   return record;
 }
 
-// The list and the index change together: a record the index could not take leaves the
-// list again, and the entry point reports the failure.
-void AppendRecord(CInfo record) {
-  g_QsoList.push_back(std::move(record));
+// The list and the index change together. A failed append leaves the record intact (the
+// vector allocates before it moves the element in), so the index can let go of it again.
+int32_t AppendRecord(CInfo record) {
+  const int32_t earlier = g_QsoIndex.Add(record);
+  record.m_Dupe = earlier > 0 ? 1 : 0;
   try {
-    g_QsoIndex.Add(g_QsoList.back());
+    g_QsoList.push_back(std::move(record));
   } catch (...) {
-    g_QsoList.pop_back();
+    g_QsoIndex.Remove(record, g_QsoList);
     throw;
   }
+  return earlier;
 }
 
 void RemoveFirst(StringList& list, const std::string& value) {
@@ -75,11 +77,8 @@ int AddQso(const QsoInput& qso) {
     if (std::find(g_BandList.begin(), g_BandList.end(), qso.band) == g_BandList.end()) {
       g_BandList.emplace_back(qso.band);
     }
-    CInfo record = MakeRecord(qso, g_OwnZone);
     // Every earlier QSO of the same call, band and mode gets its own line in the log.
-    earlier = g_QsoIndex.CountCallBandMode(record.m_Call, record.m_Band, record.m_Mode);
-    record.m_Dupe = earlier > 0 ? 1 : 0;
-    AppendRecord(std::move(record));
+    earlier = AppendRecord(MakeRecord(qso, g_OwnZone));
   }
 
   if (earlier > 0) {
@@ -111,8 +110,9 @@ int RemoveQso(const QsoInput& qso) {
     RemoveFirst(g_OblastsByBand[band], oblast);
     RemoveFirst(g_ZonesByBand[band], match->m_Zone);
   }
-  g_QsoIndex.Remove(*match);
+  const CInfo removed = std::move(*match);
   g_QsoList.erase(match);
+  g_QsoIndex.Remove(removed, g_QsoList);
   return 1;
 }
 

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "rules/ole_date_time.h"
@@ -46,16 +47,48 @@ struct ContestResult {
   std::vector<BandRowLists> rows;  // one per entry of `bands`, same order
 };
 
-// Builds the result for `qsos` (in log order) with one row per entry of `bands`, which the
-// caller has put in result order (SortBandsForResult) and which holds each name once.
+// Builds the result from the QSOs of the log, offered one at a time in log order, with one
+// row per entry of `bands`, which the caller has put in result order (SortBandsForResult)
+// and which holds each name once.
 //
 // A QSO counts on the row of its band unless it is a dupe or has no call. Counted QSOs give
 // points (QsoPoints of the row), OBL (distinct oblasts of Russian stations per row) and LOC
-// (distinct non-empty zones per row). The Total row's QSO figure is qsos.size(), dupes
-// included. Rates are taken against the time of the last QSO when there are two or more, and
-// against the date-time zero point otherwise; the last-QSO points are those of the last
-// counted QSO in log order. Score = points + 50 * (OBL + LOC), each summed over the rows.
-// Sums wrap as 32-bit integers do.
+// (distinct non-empty zones per row). The Total row's QSO figure is the number of QSOs
+// offered, dupes included. Rates are taken against `rateReference`; the last-QSO points are
+// those of the last counted QSO. Score = points + 50 * (OBL + LOC), each summed over the
+// rows. Sums wrap as 32-bit integers do.
+class ContestResultBuilder {
+ public:
+  // `bands` must outlive the builder.
+  ContestResultBuilder(const ResultContext& context, std::span<const std::string> bands,
+                       const OleDateTime& rateReference);
+  ~ContestResultBuilder();
+  ContestResultBuilder(const ContestResultBuilder&) = delete;
+  ContestResultBuilder& operator=(const ContestResultBuilder&) = delete;
+
+  // The views of `qso` must outlive the builder.
+  void Add(const ResultQso& qso);
+  ContestResult Finish();
+
+ private:
+  struct Tally;
+  ResultContext context_;
+  std::span<const std::string> bands_;
+  OleDateTime reference_;
+  std::vector<Tally> tallies_;
+  std::vector<BandRowLists> rows_;
+  std::size_t offered_ = 0;
+  int64_t hourQsos_ = 0, hourPoints_ = 0, tenQsos_ = 0, tenPoints_ = 0, lastQsoPoints_ = 0;
+  std::unordered_map<std::string_view, std::size_t> rowOfBand_;  // only for many bands
+  std::size_t lastRow_ = 0;
+  bool haveLastRow_ = false;
+};
+
+// The rate reference for a log of `qsoCount` QSOs whose last one has `lastQsoTime`: that time
+// when there are two or more QSOs outside an export pass, else the date-time zero point.
+OleDateTime RateReference(bool exportPass, std::size_t qsoCount, const OleDateTime& lastQsoTime);
+
+// The whole result for `qsos` in log order (the builder fed with each of them).
 ContestResult BuildContestResult(const ResultContext& context, std::span<const std::string> bands,
                                  std::span<const ResultQso> qsos);
 
