@@ -199,8 +199,9 @@ std::optional<LogQso> BuildQso(const PendingRecord& r, std::string& why,
     }
   }
 
-  // Loggers leave out the report when it is the usual one.
-  const char* usualReport = q.mode == "CW" ? "599" : "59";
+  // Loggers leave out the report when it is the usual one: two digits in phone, else three.
+  const bool phone = q.mode == "SSB" || q.mode == "AM" || q.mode == "FM";
+  const char* usualReport = phone ? "59" : "599";
   q.rstSent = FieldValue(r, kRstSent);
   q.rstRcvd = FieldValue(r, kRstRcvd);
   if (q.rstSent.empty()) q.rstSent = usualReport;

@@ -14,7 +14,7 @@ namespace zarl_score {
 // Exchanges: SRX_STRING (else SRX) is the received exchange as the plug-in takes it, zone
 // digit first. STX_STRING is the sent exchange, own zone digit first: that digit is dropped,
 // because the plug-in puts the own zone in front of the serial itself; without STX_STRING
-// the serial number STX is used, padded to three digits. A missing RST is 599 in CW, else 59.
+// the serial number STX is used, padded to three digits. A missing RST is 59 in phone modes, else 599.
 // A record with a band but no frequency is placed at the band's lower edge.
 //
 // Never fails: a record that cannot be read (a field cut off by the end of the file, a

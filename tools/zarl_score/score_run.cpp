@@ -174,7 +174,7 @@ int RunScoring(const ScoreOptions& options, std::ostream& out, std::ostream& err
     err << "summary: " << log.recordsRead << " records read, " << accepted << " accepted, "
         << refused + static_cast<int>(log.malformed.size()) << " rejected (" << refused
         << " by the contest rules, see err.txt; " << log.malformed.size() << " malformed), "
-        << dupes << " dupes\n";
+        << dupes << (dupes == 1 ? " dupe\n" : " dupes\n");
   };
   if (bytes->find_first_not_of(" \t\r\n") == std::string::npos) {
     err << "zarl_score: error: " << file << " is empty\n";
