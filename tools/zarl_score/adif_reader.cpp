@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <optional>
 #include <string>
 
@@ -56,6 +57,14 @@ struct PendingRecord {
     if (!error) error = LogProblem{atLine, std::move(message)};
   }
 };
+
+// True when the text after the '<' at `lt` begins with a field name: letters, digits and
+// underscores up to a ':', a '>' or a blank.
+bool LooksLikeFieldName(std::string_view text, std::size_t lt) {
+  std::size_t p = lt + 1;
+  while (p < text.size() && (std::isalnum(static_cast<unsigned char>(text[p])) || text[p] == '_')) ++p;
+  return p > lt + 1 && (p == text.size() || text[p] == ':' || text[p] == '>' || IsBlank(text[p]));
+}
 
 // One tag "<NAME>", "<NAME:LENGTH>" or "<NAME:LENGTH:TYPE>" starting at a '<'.
 struct Tag {
@@ -283,7 +292,10 @@ LogReadResult ReadAdif(std::string_view text) {
     if (!tag) {
       if (inHeader) {
         headerText = true;
-      } else if (record.hasFields) {
+      } else if (record.hasFields || LooksLikeFieldName(text, lt)) {
+        // A broken tag with a field's name opens or continues a record, which it spoils.
+        if (!record.hasFields) record.line = tagLine;
+        record.hasFields = true;
         record.Fail(tagLine, why);
       } else {
         result.warnings.push_back({tagLine, why + "; ignored"});

@@ -71,7 +71,9 @@ Station MakeRussian(Random& r) {
     const char* oblast = rules::ResolveOblast(call);
     const int zone = rules::ZoneOfOblast(oblast);
     if (zone == 0) continue;  // special-event shapes and oblasts without a zone
-    const int dxcc = area == '8' || area == '9' || area == '0' ? 15 : kaliningrad ? 126 : 54;
+    const bool european = (area == '8' || area == '9') && (region == 'F' || region == 'G' || region == 'X');
+    const bool asiatic = (area == '8' || area == '9' || area == '0') && !european;
+    const int dxcc = asiatic ? 15 : kaliningrad ? 126 : 54;
     return {call, zone, dxcc, r.Between(40, 160)};
   }
 }

@@ -9,7 +9,8 @@ namespace zarl_score {
 
 // "UA" (European Russia), "UA2" (Kaliningrad) or "UA9" (Asiatic Russia) for a Russian
 // callsign, nullopt for any other. Russian calls begin with R, or with U followed by A to I
-// or by a digit. The call-area digit decides: 8, 9 and 0 are Asiatic Russia; 2 is
+// or by a digit other than 5. The call-area digit decides: 8, 9 and 0 are Asiatic Russia,
+// except 8 and 9 before F, G or X (Perm and Komi, in Europe); 2 is
 // Kaliningrad after the prefixes RA and UA to UI, or before the letter F or K; any other
 // is European Russia. The call is judged by its country part (call_location.h).
 std::optional<std::string> RussianCountryPrefix(std::string_view call);
