@@ -4,16 +4,6 @@
 
 namespace {
 
-// The parts come from C strings, so a NUL cannot occur inside one and separates them
-// unambiguously.
-std::string CallBandKey(std::string_view call, std::string_view band) {
-  std::string key;
-  key.reserve(call.size() + band.size() + 1);
-  key.append(call).push_back('\0');
-  key.append(band);
-  return key;
-}
-
 // Drops one count of `key`; the entry goes when it reaches zero so lookups stay exact.
 void Uncount(std::unordered_map<std::string, int32_t>& counts, const std::string& key) {
   const auto it = counts.find(key);
@@ -24,24 +14,14 @@ uint32_t HourBit(const CInfo& record) { return 1u << (record.m_Time.GetHour() + 
 
 }  // namespace
 
-int32_t* QsoIndex::CallOnBand::ModeCount(const std::string& mode, bool create) {
-  if (mode == "CW") return &cw;
-  if (mode == "SSB") return &ssb;
-  for (auto& m : otherModes) {
-    if (m.first == mode) return &m.second;
-  }
-  if (!create) return nullptr;
-  return &otherModes.emplace_back(mode, 0).second;
-}
-
 void QsoIndex::Clear() {
-  callOnBand_.clear();
+  callOnBand_.Clear();
   zones_.clear();
   oblasts_.clear();
 }
 
 int32_t QsoIndex::Add(const CInfo& record) {
-  CallOnBand& entry = callOnBand_[CallBandKey(record.m_Call, record.m_Band)];
+  CallOnBand& entry = callOnBand_.FindOrAdd(record.m_Call, record.m_Band);
   int32_t& sameMode = *entry.ModeCount(record.m_Mode, true);
   const int32_t earlier = sameMode++;
   entry.hours |= HourBit(record);
@@ -52,20 +32,19 @@ int32_t QsoIndex::Add(const CInfo& record) {
 }
 
 void QsoIndex::Remove(const CInfo& record, const std::vector<CInfo>& remaining) noexcept {
-  // Building a key may allocate. Should that fail, the counts err towards "worked before"
-  // until the next reset, which is the harmless side for a dupe check.
+  // The zone and oblast keys are copied into the maps' look-ups. Should that fail for lack
+  // of memory, the counts err towards "worked before" until the next reset, which is the
+  // harmless side for a dupe check.
   try {
-    const auto it = callOnBand_.find(CallBandKey(record.m_Call, record.m_Band));
-    if (it != callOnBand_.end()) {
-      CallOnBand& entry = it->second;
-      int32_t* sameMode = entry.ModeCount(record.m_Mode, false);
+    if (CallOnBand* entry = callOnBand_.Find(record.m_Call, record.m_Band)) {
+      int32_t* sameMode = entry->ModeCount(record.m_Mode, false);
       if (sameMode != nullptr && *sameMode > 0) --*sameMode;
-      if (--entry.records <= 0) {
-        callOnBand_.erase(it);
+      if (--entry->records <= 0) {
+        callOnBand_.Erase(entry);
       } else {
-        entry.hours = 0;
+        entry->hours = 0;
         for (const CInfo& r : remaining) {
-          if (r.m_Call == record.m_Call && r.m_Band == record.m_Band) entry.hours |= HourBit(r);
+          if (r.m_Call == record.m_Call && r.m_Band == record.m_Band) entry->hours |= HourBit(r);
         }
       }
     }
@@ -77,10 +56,10 @@ void QsoIndex::Remove(const CInfo& record, const std::vector<CInfo>& remaining) 
 
 bool QsoIndex::WorkedAtHourNear(std::string_view call, std::string_view band, int hour,
                                 int window) const {
-  const auto it = callOnBand_.find(CallBandKey(call, band));
-  if (it == callOnBand_.end()) return false;
+  const CallOnBand* entry = callOnBand_.Find(call, band);
+  if (entry == nullptr) return false;
   for (int bit = 0; bit <= 24; ++bit) {
-    if ((it->second.hours >> bit & 1u) != 0 && std::abs((bit - 1) - hour) < window) return true;
+    if ((entry->hours >> bit & 1u) != 0 && std::abs((bit - 1) - hour) < window) return true;
   }
   return false;
 }

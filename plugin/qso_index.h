@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
+#include "plugin/call_band_table.h"
 #include "plugin/cinfo.h"
 
 class QsoIndex {
@@ -30,20 +30,7 @@ class QsoIndex {
   bool HasOblast(std::string_view oblast) const;
 
  private:
-  // Everything logged with one call on one band: how often in each mode, and at which hours
-  // of day (bit hour + 1, so the -1 of an invalid time has bit 0). One look-up serves both of
-  // AddData0's and CheckCall0's questions, and the entry stays small: a big log has one per
-  // station and band.
-  struct CallOnBand {
-    int32_t cw = 0, ssb = 0;  // the two modes a recorded QSO can have, kept inline
-    std::vector<std::pair<std::string, int32_t>> otherModes;
-    uint32_t hours = 0;
-    int32_t records = 0;
-
-    int32_t* ModeCount(const std::string& mode, bool create);
-  };
-
-  std::unordered_map<std::string, CallOnBand> callOnBand_;
+  CallBandTable callOnBand_;
   std::unordered_map<std::string, int32_t> zones_;
   std::unordered_map<std::string, int32_t> oblasts_;
 };
