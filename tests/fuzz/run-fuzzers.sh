@@ -14,10 +14,11 @@ fi
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 cd "$root"
-fuzzers=(resolve_oblast_fuzzer points_row_fuzzer)
+fuzzers=(resolve_oblast_fuzzer points_row_fuzzer adif_reader_fuzzer cabrillo_reader_fuzzer)
 
 # The whole tree is configured and built with clang. Should another folder not build with
-# it, the fuzz folder still builds on its own: the targets need only rules/.
+# it, the fuzz folder still builds on its own: the targets need only rules/ and the log
+# readers of tools/zarl_score/.
 if cmake --preset fuzz && cmake --build --preset fuzz -j2; then
   bin="build/fuzz/tests/fuzz"
 else
