@@ -98,14 +98,14 @@ void CabrilloLog::AddQsoLine(const std::string& call, int32_t freqKHz, const std
                              const std::string& exchSent, const std::string& rstRcvd,
                              const std::string& exchRcvd) {
   const std::string when = time.Format("%Y-%m-%d %H%M");
-  const int n = std::snprintf(nullptr, 0, "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n",
-                              freqKHz, mode.c_str(), when.c_str(), m_Callsign.c_str(),
-                              rstSent.c_str(), exchSent.c_str(), call.c_str(), rstRcvd.c_str(),
-                              exchRcvd.c_str());
-  std::string line(static_cast<size_t>(n), '\0');
-  std::snprintf(line.data(), line.size() + 1, "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n",
-                freqKHz, mode.c_str(), when.c_str(), m_Callsign.c_str(), rstSent.c_str(),
-                exchSent.c_str(), call.c_str(), rstRcvd.c_str(), exchRcvd.c_str());
+  const auto format = [&](char* out, size_t size) {
+    return std::snprintf(out, size, "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", freqKHz,
+                         mode.c_str(), when.c_str(), m_Callsign.c_str(), rstSent.c_str(),
+                         exchSent.c_str(), call.c_str(), rstRcvd.c_str(), exchRcvd.c_str());
+  };
+  // Fields wider than their column are written whole, so the line is sized first.
+  std::string line(static_cast<size_t>(format(nullptr, 0)), '\0');
+  format(line.data(), line.size() + 1);
   m_QsoLines.push_back(std::move(line));
   m_QsoSources.push_back({call, freqKHz, mode, time, rstSent, exchSent, rstRcvd, exchRcvd});
 }
