@@ -1,8 +1,19 @@
 #include "plugin/app.h"
 
+#include "plugin/ui_snapshot.h"
+#include "ui/ui_thread.h"
+
 CTestApp theApp;
 
 // Nothing is read at load time: the contest context arrives with the first ResetStats0.
-bool CTestApp::InitInstance() { return WinApp::InitInstance(); }
+bool CTestApp::InitInstance() {
+  RegisterUiSnapshotProvider();
+  return WinApp::InitInstance();
+}
 
-int CTestApp::ExitInstance() { return WinApp::ExitInstance(); }
+// The status windows go first: their thread reads the contest state, which is destroyed
+// after this returns.
+int CTestApp::ExitInstance() {
+  ui::StopUiThreadOnUnload();
+  return WinApp::ExitInstance();
+}

@@ -1,15 +1,22 @@
 // host_sim: plays the logging program's part against a built Stats.dll.
 //   host_sim exports [Stats.dll]   resolve all twenty names and check the pairs
 //   host_sim smoke [Stats.dll]     call every entry point in a short contest and print what
-//                                  each returned, plus the files the plug-in wrote
+//                                  each returned, plus the files the plug-in wrote; the mode
+//                                  dialog of SetupSet0 is cancelled as an operator would
+//   host_sim exit-with-windows [Stats.dll]
+//                                  start the status windows, then end the process while they
+//                                  are open, without unloading the library first
 // Run it in a working folder of its own: the plug-in writes err.txt and Plugins\ZARL.ini
 // there. The smoke transcript is byte-comparable between the 32- and 64-bit builds.
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
 #include "tools/host_sim/stats_library.h"
+#include "tools/host_sim/window_driver.h"
 
 namespace {
 
@@ -40,6 +47,45 @@ int RunExports(StatsLibrary& lib) {
   return problems.empty() ? 0 : 1;
 }
 
+// "Вид излучения", the mode dialog's caption.
+const std::wstring kModeDialogCaption =
+    L"\u0412\u0438\u0434 \u0438\u0437\u043b\u0443\u0447\u0435\u043d\u0438\u044f";
+
+// Runs SetupSet0 with a second thread that presses the mode dialog's Cancel button. Without a
+// display the dialog cannot open and SetupSet0 returns by itself.
+void SetupSet0Cancelled(const StatsEntryPoints& p) {
+  std::atomic<bool> returned{false};
+  std::thread operatorThread([&returned] {
+    while (!returned) {
+      if (HWND dialog = WaitForWindow(kModeDialogCaption, 100)) {
+        ClickButton(dialog, IDCANCEL);
+        return;
+      }
+    }
+  });
+  p.SetupSet0();
+  returned = true;
+  operatorThread.join();
+}
+
+ResetArgs SmokeReset() {
+  ResetArgs reset;
+  reset.ownCall = "UA3AAA";
+  reset.contestTime = MakeHostTime(2026, 2, 7, 12, 0);
+  reset.contestTime2 = MakeHostTime(2026, 2, 8, 12, 0);
+  return reset;
+}
+
+// The host ends while the status windows are open: the process exits with the library
+// still loaded, which must not hang in the library's unload.
+int RunExitWithWindows(StatsLibrary& lib) {
+  std::printf("ResetStats0=%d\n", CallResetStats0(lib.Plain().ResetStats0, SmokeReset()));
+  const bool open = WaitForWindow(L"Zone", 10000) != nullptr;
+  std::printf("zone window %s\n", open ? "open" : "missing");
+  std::fflush(stdout);
+  ExitProcess(open ? 0 : 3);
+}
+
 int RunSmoke(StatsLibrary& lib) {
   const StatsEntryPoints& p = lib.Plain();
   const StatsEntryPoints& d = lib.Decorated();
@@ -51,14 +97,10 @@ int RunSmoke(StatsLibrary& lib) {
     std::printf("IsValidExchg0(%s)=%d/%d\n", exch, p.IsValidExchg0(exch, "", "", "", 0, 0, 0),
                 d.IsValidExchg0(exch, "", "", "", 0, 0, 0));
   }
-  p.SetupSet0();
+  SetupSet0Cancelled(p);
   std::printf("SetupSet0 returned\n");
 
-  ResetArgs reset;
-  reset.ownCall = "UA3AAA";
-  reset.contestTime = MakeHostTime(2026, 2, 7, 12, 0);
-  reset.contestTime2 = MakeHostTime(2026, 2, 8, 12, 0);
-  std::printf("ResetStats0=%d\n", CallResetStats0(p.ResetStats0, reset));
+  std::printf("ResetStats0=%d\n", CallResetStats0(p.ResetStats0, SmokeReset()));
 
   const struct {
     const char* call;
@@ -118,8 +160,8 @@ int RunSmoke(StatsLibrary& lib) {
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   const std::string dll = argc > 2 ? argv[2] : "Stats.dll";
-  if (command != "exports" && command != "smoke") {
-    std::fprintf(stderr, "usage: host_sim exports|smoke [Stats.dll]\n");
+  if (command != "exports" && command != "smoke" && command != "exit-with-windows") {
+    std::fprintf(stderr, "usage: host_sim exports|smoke|exit-with-windows [Stats.dll]\n");
     return 2;
   }
   StatsLibrary lib;
@@ -128,6 +170,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "host_sim: %s\n", error.c_str());
     return 1;
   }
+  if (command == "exit-with-windows") return RunExitWithWindows(lib);
   const int rc = command == "exports" ? RunExports(lib) : RunSmoke(lib);
   lib.Unload();
   std::printf("unloaded\n");
