@@ -23,7 +23,7 @@ void ApplyRowLists(std::vector<rules::BandRowLists>& rows) {
     if (row.bandIndex < 0) continue;
     g_OblastsByBand[row.bandIndex] = std::move(row.oblasts);
     g_ZonesByBand[row.bandIndex] = std::move(row.zones);
-    g_DxccByBand[row.bandIndex].clear();
+    g_DxccByBand[row.bandIndex] = std::move(row.countries);
   }
 }
 

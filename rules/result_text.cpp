@@ -30,6 +30,7 @@ struct ContestResultBuilder::Tally {
   int64_t points = 0;
   ShortTextSet seenOblasts;
   ShortTextSet seenZones;
+  ShortTextSet seenCountries;
 };
 
 OleDateTime RateReference(bool exportPass, std::size_t qsoCount, const OleDateTime& lastQsoTime) {
@@ -90,6 +91,9 @@ void ContestResultBuilder::Add(const ResultQso& qso) {
     lists.oblasts.emplace_back(qso.oblast);
   }
   if (!qso.zone.empty() && tally.seenZones.Insert(qso.zone)) lists.zones.emplace_back(qso.zone);
+  if (!qso.country.empty() && tally.seenCountries.Insert(qso.country)) {
+    lists.countries.emplace_back(qso.country);
+  }
 }
 
 ContestResult ContestResultBuilder::Finish() {

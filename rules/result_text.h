@@ -33,12 +33,14 @@ struct ResultContext {
   ZonePointsRow points{};
 };
 
-// The oblasts and zones worked on one band row, each once, in the order first logged.
+// The oblasts, zones and countries worked on one band row, each once, in the order first
+// logged.
 struct BandRowLists {
   std::string band;
   int bandIndex = -1;  // 0..5 for the contest bands, -1 for any other name
   std::vector<std::string> oblasts;
   std::vector<std::string> zones;
+  std::vector<std::string> countries;  // the host's country prefixes, empty ones left out
 };
 
 struct ContestResult {
@@ -53,7 +55,8 @@ struct ContestResult {
 //
 // A QSO counts on the row of its band unless it is a dupe or has no call. Counted QSOs give
 // points (QsoPoints of the row), OBL (distinct oblasts of Russian stations per row) and LOC
-// (distinct non-empty zones per row). The Total row's QSO figure is the number of QSOs
+// (distinct non-empty zones per row); they also list the row's distinct non-empty country
+// prefixes, which the status windows count. The Total row's QSO figure is the number of QSOs
 // offered, dupes included. Rates are taken against `rateReference`; the last-QSO points are
 // those of the last counted QSO. Score = points + 50 * (OBL + LOC), each summed over the
 // rows. Sums wrap as 32-bit integers do.
