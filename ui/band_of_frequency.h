@@ -6,8 +6,8 @@
 namespace ui {
 
 struct TunedBand {
-  int index = -1;              // 0 "160m" .. 5 "10m"; -1 off the six bands
-  std::string_view name;       // the band's name, empty off the six bands
+  int index = -1;         // 0 "160m" .. 5 "10m"; -1 off the six bands
+  std::string_view name;  // the band's name, empty off the six bands
 };
 
 // The band of `hertz`: the megahertz figure truncated toward zero, 1 -> 160m, 3 -> 80m,

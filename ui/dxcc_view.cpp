@@ -14,8 +14,8 @@ void AddWorkedTable(const DxccPaintInput& in, DxccPaint& paint) {
   paint.background = kWorkedTableColour;
   const int rowHeight = in.height / kTableRows;
   if (in.currentBand >= 0) {
-    paint.highlight = PixelRect{0, rowHeight * (in.currentBand + 1), in.width,
-                                rowHeight * (in.currentBand + 2)};
+    paint.highlight =
+        PixelRect{0, rowHeight * (in.currentBand + 1), in.width, rowHeight * (in.currentBand + 2)};
   }
   paint.transparentText = true;
   paint.createWindow = !in.windowOpen;

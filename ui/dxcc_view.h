@@ -14,9 +14,9 @@
 namespace ui {
 
 // Colours as Win32 COLORREF values (0x00BBGGRR).
-inline constexpr uint32_t kWorkedTableColour = 0x00C6FFFF;   // RGB(255, 255, 198)
-inline constexpr uint32_t kCurrentBandColour = 0x00FFFFC6;   // RGB(198, 255, 255)
-inline constexpr uint32_t kPrefixGridColour = 0x00C6FAFF;    // RGB(255, 250, 198)
+inline constexpr uint32_t kWorkedTableColour = 0x00C6FFFF;  // RGB(255, 255, 198)
+inline constexpr uint32_t kCurrentBandColour = 0x00FFFFC6;  // RGB(198, 255, 255)
+inline constexpr uint32_t kPrefixGridColour = 0x00C6FAFF;   // RGB(255, 250, 198)
 
 // Pixels; right and bottom exclusive as in a Win32 RECT.
 struct PixelRect {
@@ -45,19 +45,19 @@ struct TextAt {
 };
 
 struct DxccPaintInput {
-  int width = 0, height = 0;           // the button's item rectangle, from (0, 0)
-  std::string_view currentCall;        // the callsign of the last tick
-  int currentBand = -1;                // band of the last tick or timer, -1 for none
+  int width = 0, height = 0;                      // the button's item rectangle, from (0, 0)
+  std::string_view currentCall;                   // the callsign of the last tick
+  int currentBand = -1;                           // band of the last tick or timer, -1 for none
   const WorkedTimesTable* workedTimes = nullptr;  // rows of the last tick; required
-  std::vector<std::string> prefixes;   // worked country prefixes of the current band
-  bool windowOpen = true;              // the windows still hold a DXCC window
+  std::vector<std::string> prefixes;              // worked country prefixes of the current band
+  bool windowOpen = true;                         // the windows still hold a DXCC window
 };
 
 struct DxccPaint {
   uint32_t background = kWorkedTableColour;
   std::optional<PixelRect> highlight;  // the current band's row, in kCurrentBandColour
   bool transparentText = false;
-  std::vector<TextAt> texts;           // drawn in this order, black, default font
+  std::vector<TextAt> texts;  // drawn in this order, black, default font
   // With a callsign and no DXCC window held: open a new one, as the tick would.
   bool createWindow = false;
   // With an empty callsign and a window held: close it and let go of it. The window object

@@ -33,12 +33,12 @@ TEST_F(ResultCountries, DistinctPrefixesOfCountedQsosPerBand) {
       Worked("RA3ABC", "UA", "20m"),
       Worked("DL2XYZ", "DL", "20m"),
       Worked("F5ABC", "F", "20m"),
-      Worked("F5ABC", "TK", "20m"),        // dupe: its prefix is not counted
-      Worked("OK1ABC", "", "20m"),         // no prefix from the host
+      Worked("F5ABC", "TK", "20m"),  // dupe: its prefix is not counted
+      Worked("OK1ABC", "", "20m"),   // no prefix from the host
       Worked("DL1ABC", "DL", "20m", "SSB"),
       Worked("UA9AAA", "UA9", "40m"),
       Worked("DL1ABC", "DL", "40m"),
-      Worked("SP1ABC", "SP", "6m"),        // no contest band: no list
+      Worked("SP1ABC", "SP", "6m"),  // no contest band: no list
   };
   for (const Qso& q : log) ASSERT_EQ(driver::Add(q), 1);
   driver::Result();

@@ -65,13 +65,12 @@ TEST(DxccWindow, TableRowsAreASeventhOfTheHeightAndTheTunedBandIsHighlighted) {
   EXPECT_FALSE(paint.closeWindow);
   EXPECT_FALSE(paint.createWindow);
   const std::vector<TextAt> expected = {
-      {135, 0, "UA3ABC"}, {100, 18, "CW"},   {180, 18, "SSB"},
-      {20, 30, "160m"},   {100, 30, "   -"}, {180, 30, "   -"},
-      {20, 60, "80m"},    {100, 60, "   -"}, {180, 60, "   -"},
-      {20, 90, "40m"},    {100, 90, "   -"}, {180, 90, "   -"},
-      {20, 120, "20m"},   {100, 120, "   -"}, {180, 120, "   -"},
-      {20, 150, "15m"},   {100, 150, "   -"}, {180, 150, "09:07"},
-      {20, 180, "10m"},   {100, 180, "   -"}, {180, 180, "   -"},
+      {135, 0, "UA3ABC"}, {100, 18, "CW"},     {180, 18, "SSB"},   {20, 30, "160m"},
+      {100, 30, "   -"},  {180, 30, "   -"},   {20, 60, "80m"},    {100, 60, "   -"},
+      {180, 60, "   -"},  {20, 90, "40m"},     {100, 90, "   -"},  {180, 90, "   -"},
+      {20, 120, "20m"},   {100, 120, "   -"},  {180, 120, "   -"}, {20, 150, "15m"},
+      {100, 150, "   -"}, {180, 150, "09:07"}, {20, 180, "10m"},   {100, 180, "   -"},
+      {180, 180, "   -"},
   };
   EXPECT_EQ(paint.texts, expected);
 
@@ -101,8 +100,12 @@ TEST(DxccWindow, EmptyCallClosesTheWindowAndGridsTheSortedPrefixes) {
   EXPECT_FALSE(paint.createWindow);
   EXPECT_EQ(paint.background, ui::kPrefixGridColour);
   EXPECT_FALSE(paint.highlight.has_value());
-  EXPECT_EQ(paint.texts, (std::vector<TextAt>{{5, 15, "9A"}, {45, 15, "DL"}, {85, 15, "EA"},
-                                              {5, 30, "OK"}, {45, 30, "UA"}, {85, 30, "UA9"}}));
+  EXPECT_EQ(paint.texts, (std::vector<TextAt>{{5, 15, "9A"},
+                                              {45, 15, "DL"},
+                                              {85, 15, "EA"},
+                                              {5, 30, "OK"},
+                                              {45, 30, "UA"},
+                                              {85, 30, "UA9"}}));
 
   // Off the bands nothing is listed; a window already let go of is not closed twice.
   in.currentBand = -1;

@@ -89,13 +89,16 @@ TEST(BandOfFrequency, WholeMegahertzPicksTheBand) {
     int index;
     std::string_view name;
   } cases[] = {
-      {1'800'000, 0, "160m"},   {1'999'999, 0, "160m"},  {999'999, -1, ""},
-      {2'000'000, -1, ""},      {3'500'000, 1, "80m"},   {3'999'999, 1, "80m"},
-      {4'000'000, -1, ""},      {7'000'000, 2, "40m"},   {10'120'000, -1, ""},
-      {14'025'000, 3, "20m"},   {18'100'000, -1, ""},    {21'999'999.9, 4, "15m"},
-      {28'999'999, 5, "10m"},   {29'500'000, -1, ""},    {50'100'000, -1, ""},
-      {0, -1, ""},              {-1'500'000, -1, ""},    {-7'000'000, -1, ""},
-      {nan, -1, ""},            {1e300, -1, ""},
+      {1'800'000, 0, "160m"}, {1'999'999, 0, "160m"},
+      {999'999, -1, ""},      {2'000'000, -1, ""},
+      {3'500'000, 1, "80m"},  {3'999'999, 1, "80m"},
+      {4'000'000, -1, ""},    {7'000'000, 2, "40m"},
+      {10'120'000, -1, ""},   {14'025'000, 3, "20m"},
+      {18'100'000, -1, ""},   {21'999'999.9, 4, "15m"},
+      {28'999'999, 5, "10m"}, {29'500'000, -1, ""},
+      {50'100'000, -1, ""},   {0, -1, ""},
+      {-1'500'000, -1, ""},   {-7'000'000, -1, ""},
+      {nan, -1, ""},          {1e300, -1, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.hertz);
@@ -109,10 +112,10 @@ TEST(OblastGrid, SecondNamesShareTheBoxOfTheFirstAndNonCodesTickNothing) {
   const struct {
     std::string_view code, box;
   } cases[] = {
-      {"YR", "YR"}, {"JA", "YR"}, {"YN", "YN"}, {"JN", "YN"}, {"YA", "YA"}, {"SH", "YA"},
-      {"AN", "AN"}, {"FJ", "FJ"}, {"KI", "KI"}, {"ZK", "ZK"}, {"AD", "AD"},
-      {"DROB", ""}, {"SPEC", ""}, {"STO", ""},  {"AB", ""},   {"UO", ""},   {"mo", ""},
-      {"MO ", ""},  {"", ""},
+      {"YR", "YR"}, {"JA", "YR"}, {"YN", "YN"}, {"JN", "YN"}, {"YA", "YA"},
+      {"SH", "YA"}, {"AN", "AN"}, {"FJ", "FJ"}, {"KI", "KI"}, {"ZK", "ZK"},
+      {"AD", "AD"}, {"DROB", ""}, {"SPEC", ""}, {"STO", ""},  {"AB", ""},
+      {"UO", ""},   {"mo", ""},   {"MO ", ""},  {"", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
@@ -169,8 +172,8 @@ TEST(OblastTick, FirstTickSendsTheModeMacroOnceThenSp1BeforeTheCallIsRead) {
     OblastTickMemory memory;
     const OblastTickOutcome first = ui::RunOblastTick(host, memory, {}, false);
     const std::string modeMacro = mode != 0 ? "<MODE:CW>" : "<MODE:SSB>";
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"frequency", "mode setting", modeMacro,
-                                                    "entry", "<SP1>"}));
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"frequency", "mode setting", modeMacro, "entry", "<SP1>"}));
     EXPECT_EQ(first.contestMode, mode);
     EXPECT_TRUE(memory.firstTickDone);
     EXPECT_EQ(memory.lastSp1FrequencyHz, 7'010'000);
@@ -194,8 +197,8 @@ TEST(OblastTick, Sp1OnlyWhenTheFrequencyMovedMoreThan300Hz) {
     bool sent;
     double reference;
   } steps[] = {
-      {7'010'000, true, 7'010'000}, {7'010'250, false, 7'010'000}, {7'010'300, false, 7'010'000},
-      {7'010'301, true, 7'010'301}, {7'010'001, false, 7'010'301}, {7'010'000, true, 7'010'000},
+      {7'010'000, true, 7'010'000},   {7'010'250, false, 7'010'000}, {7'010'300, false, 7'010'000},
+      {7'010'301, true, 7'010'301},   {7'010'001, false, 7'010'301}, {7'010'000, true, 7'010'000},
       {14'025'000, true, 14'025'000},
   };
   for (const auto& s : steps) {
@@ -203,7 +206,8 @@ TEST(OblastTick, Sp1OnlyWhenTheFrequencyMovedMoreThan300Hz) {
     host.calls.clear();
     host.frequency = s.hertz;
     ui::RunOblastTick(host, memory, {}, false);
-    EXPECT_EQ(host.Macros(), s.sent ? std::vector<std::string>{"<SP1>"} : std::vector<std::string>{});
+    EXPECT_EQ(host.Macros(),
+              s.sent ? std::vector<std::string>{"<SP1>"} : std::vector<std::string>{});
     EXPECT_EQ(memory.lastSp1FrequencyHz, s.reference);
   }
 }
@@ -211,10 +215,10 @@ TEST(OblastTick, Sp1OnlyWhenTheFrequencyMovedMoreThan300Hz) {
 TEST(OblastTick, WorkedTimesShowTheLastCwAndSsbQsoPerBandOfTheTypedCall) {
   ContestSnapshot contest;
   contest.qsos = {
-      Qso("UA3ABC", "20m", "CW", 11, 0),   Qso("UA3ABC", "20m", "CW", 12, 34),
-      Qso("UA3ABC", "20m", "SSB", 13, 5),  Qso("UA3ABC", "20m", "RTTY", 14, 0),
-      Qso("UA3ABC", "15m", "SSB", 9, 7),   Qso("UA3ABCD", "40m", "CW", 8, 0),
-      Qso("UA3AB", "80m", "CW", 8, 1),     Qso("UA3ABC", "30m", "CW", 8, 2),
+      Qso("UA3ABC", "20m", "CW", 11, 0),  Qso("UA3ABC", "20m", "CW", 12, 34),
+      Qso("UA3ABC", "20m", "SSB", 13, 5), Qso("UA3ABC", "20m", "RTTY", 14, 0),
+      Qso("UA3ABC", "15m", "SSB", 9, 7),  Qso("UA3ABCD", "40m", "CW", 8, 0),
+      Qso("UA3AB", "80m", "CW", 8, 1),    Qso("UA3ABC", "30m", "CW", 8, 2),
       Qso("UA3ABC", "20M", "CW", 8, 3),
   };
   const ui::WorkedTimesTable rows = ui::WorkedTimesFor(contest, "UA3ABC");
@@ -285,8 +289,13 @@ TEST(OblastTick, AFailingHostCallEndsTheTickThere) {
       {"frequency", {"frequency"}, false, false, false, false, 0},
       {"<MODE:SSB>", {"frequency", "mode setting", "<MODE:SSB>"}, false, true, false, false, 0},
       {"entry", {"frequency", "mode setting", "<MODE:SSB>", "entry"}, true, true, false, false, 0},
-      {"<SP1>", {"frequency", "mode setting", "<MODE:SSB>", "entry", "<SP1>"}, true, true, true,
-       false, 0},
+      {"<SP1>",
+       {"frequency", "mode setting", "<MODE:SSB>", "entry", "<SP1>"},
+       true,
+       true,
+       true,
+       false,
+       0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.failAt);
