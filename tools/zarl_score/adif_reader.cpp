@@ -24,7 +24,6 @@ constexpr std::array<std::string_view, kSlotCount> kSlotNames = {
     "STX_STRING", "SRX", "SRX_STRING", "DXCC", "STATION_CALLSIGN", "OPERATOR"};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool IsBlankText(std::string_view s) { return std::all_of(s.begin(), s.end(), IsBlank); }
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view upper) {
   if (a.size() != upper.size()) return false;
@@ -37,8 +36,10 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view upper) {
 }
 
 std::optional<Slot> SlotOf(std::string_view name) {
+  // Only names of the same length can match; most fields are one of a few lengths.
   for (int i = 0; i < kSlotCount; ++i) {
-    if (SameNameIgnoringCase(name, kSlotNames[static_cast<std::size_t>(i)])) return static_cast<Slot>(i);
+    const std::string_view candidate = kSlotNames[static_cast<std::size_t>(i)];
+    if (candidate.size() == name.size() && SameNameIgnoringCase(name, candidate)) return static_cast<Slot>(i);
   }
   return std::nullopt;
 }
@@ -66,6 +67,16 @@ bool LooksLikeFieldName(std::string_view text, std::size_t lt) {
   return p > lt + 1 && (p == text.size() || text[p] == ':' || text[p] == '>' || IsBlank(text[p]));
 }
 
+// What a byte means inside a tag: ':', '>' and '<' end a part of it; blanks and commas
+// cannot be in a field name. One look-up per byte keeps the scan short.
+enum class CharClass : unsigned char { kOther, kTagEnd, kNotInName };
+constexpr std::array<CharClass, 256> kCharClass = [] {
+  std::array<CharClass, 256> table{};
+  for (unsigned char c : {':', '>', '<'}) table[c] = CharClass::kTagEnd;
+  for (unsigned char c : {' ', '\t', '\r', '\n', ','}) table[c] = CharClass::kNotInName;
+  return table;
+}();
+
 // One tag "<NAME>", "<NAME:LENGTH>" or "<NAME:LENGTH:TYPE>" starting at a '<'.
 struct Tag {
   std::string_view name;
@@ -73,53 +84,64 @@ struct Tag {
   std::size_t end = 0;                // position after the '>'
 };
 
-// Reads the tag at `lt`; nullopt (with `why`) when the text there is not a tag.
-std::optional<Tag> ReadTag(std::string_view text, std::size_t lt, std::string& why) {
+// Reads the tag at `lt` into `tag`; false (with `why`) when the text there is not a tag.
+bool ReadTag(std::string_view text, std::size_t lt, Tag& tag, std::string& why) {
   std::size_t p = lt + 1;
+  bool nameHasBadChar = false;
   const auto stop = [&](std::size_t from) {
     std::size_t q = from;
-    while (q < text.size() && text[q] != ':' && text[q] != '>' && text[q] != '<') ++q;
+    while (q < text.size()) {
+      const CharClass k = kCharClass[static_cast<unsigned char>(text[q])];
+      if (k == CharClass::kTagEnd) break;
+      nameHasBadChar |= k == CharClass::kNotInName;
+      ++q;
+    }
     return q;
   };
   const std::size_t nameEnd = stop(p);
-  Tag tag;
+  tag = Tag();
   tag.name = text.substr(p, nameEnd - p);
   if (nameEnd >= text.size() || text[nameEnd] == '<') {
     why = "tag " + QuoteForMessage(text.substr(lt, nameEnd - lt)) + " has no closing '>'";
-    return std::nullopt;
+    return false;
   }
-  if (tag.name.empty() ||
-      std::any_of(tag.name.begin(), tag.name.end(), [](char c) { return IsBlank(c) || c == ','; })) {
+  if (tag.name.empty() || nameHasBadChar) {
     why = "not a field tag: " + QuoteForMessage(text.substr(lt, nameEnd + 1 - lt));
-    return std::nullopt;
+    return false;
   }
   if (text[nameEnd] == '>') {
     tag.end = nameEnd + 1;
-    return tag;
+    return true;
   }
   p = nameEnd + 1;
   const std::size_t lengthEnd = stop(p);
   if (lengthEnd >= text.size() || text[lengthEnd] == '<') {
     why = "tag " + QuoteForMessage(text.substr(lt, lengthEnd - lt)) + " has no closing '>'";
-    return std::nullopt;
+    return false;
   }
-  const std::optional<int> length = ParseSmallNumber(text.substr(p, lengthEnd - p));
-  if (!length) {
+  // The length is read here digit by digit: it is the one number on every field.
+  std::size_t length = 0;
+  bool lengthOk = lengthEnd > p && lengthEnd - p <= 9;
+  for (std::size_t i = p; lengthOk && i < lengthEnd; ++i) {
+    lengthOk = text[i] >= '0' && text[i] <= '9';
+    length = length * 10 + static_cast<std::size_t>(text[i] - '0');
+  }
+  if (!lengthOk) {
     why = "field " + std::string(tag.name) + " has no valid length: " +
           QuoteForMessage(text.substr(lt, lengthEnd + 1 - lt));
-    return std::nullopt;
+    return false;
   }
-  tag.length = static_cast<std::size_t>(*length);
+  tag.length = length;
   std::size_t close = lengthEnd;
   if (text[lengthEnd] == ':') {  // a data type indicator; the reader needs none
     close = stop(lengthEnd + 1);
     if (close >= text.size() || text[close] != '>') {
       why = "tag " + QuoteForMessage(text.substr(lt, close - lt)) + " has no closing '>'";
-      return std::nullopt;
+      return false;
     }
   }
   tag.end = close + 1;
-  return tag;
+  return true;
 }
 
 std::string Missing(const PendingRecord& r) {
@@ -248,6 +270,8 @@ LogReadResult ReadAdif(std::string_view text) {
   bool inHeader = first < text.size() && text[first] != '<';
   bool headerText = false;
 
+  // Records are rarely shorter than this; reserving saves moving them while the list grows.
+  result.qsos.reserve(text.size() / 160);
   PendingRecord record;
   const auto finishRecord = [&](int line) {
     ++result.recordsRead;
@@ -264,11 +288,15 @@ LogReadResult ReadAdif(std::string_view text) {
 
   std::size_t pos = first;
   while (pos < text.size()) {
-    const std::size_t lt = text.find('<', pos);
+    // Between fields there is mostly a blank or a line end: look at those bytes directly
+    // and leave the search for the next '<' to memchr only when there is more.
+    std::size_t lt = pos;
+    while (lt < text.size() && IsBlank(text[lt])) ++lt;
+    const std::size_t firstNonBlank = lt;
+    if (lt == text.size() || text[lt] != '<') lt = text.find('<', lt);
     const std::string_view gap = text.substr(pos, lt == std::string_view::npos ? std::string_view::npos : lt - pos);
-    if (!IsBlankText(gap)) {
-      const std::size_t at = pos + static_cast<std::size_t>(std::find_if_not(gap.begin(), gap.end(), IsBlank) - gap.begin());
-      const int line = lines.LineAt(at);
+    if (firstNonBlank < text.size() && firstNonBlank != lt) {
+      const int line = lines.LineAt(firstNonBlank);
       const std::string_view stray = TrimBlanks(gap);
       if (inHeader) {
         headerText = true;
@@ -286,19 +314,21 @@ LogReadResult ReadAdif(std::string_view text) {
     }
     if (lt == std::string_view::npos) break;
 
-    const int tagLine = lines.LineAt(lt);
+    // Counting lines costs a search per call; only a record's start and a problem need one.
+    const auto tagLine = [&] { return lines.LineAt(lt); };
     std::string why;
-    const std::optional<Tag> tag = ReadTag(text, lt, why);
-    if (!tag) {
+    Tag read;
+    const Tag* tag = ReadTag(text, lt, read, why) ? &read : nullptr;
+    if (tag == nullptr) {
       if (inHeader) {
         headerText = true;
       } else if (record.hasFields || LooksLikeFieldName(text, lt)) {
         // A broken tag with a field's name opens or continues a record, which it spoils.
-        if (!record.hasFields) record.line = tagLine;
+        if (!record.hasFields) record.line = tagLine();
         record.hasFields = true;
-        record.Fail(tagLine, why);
+        record.Fail(tagLine(), why);
       } else {
-        result.warnings.push_back({tagLine, why + "; ignored"});
+        result.warnings.push_back({tagLine(), why + "; ignored"});
       }
       // What follows the broken '<' up to the next one belongs to it and is not reported again.
       pos = std::min(text.find('<', lt + 1), text.size());
@@ -312,13 +342,13 @@ LogReadResult ReadAdif(std::string_view text) {
             result.warnings.push_back({1, "the header has no <EOH>; its fields are read as part of the first record"});
             inHeader = false;
           }
-          finishRecord(tagLine);
+          finishRecord(tagLine());
         } else {
-          result.warnings.push_back({tagLine, "<EOR> without any field ignored"});
+          result.warnings.push_back({tagLine(), "<EOR> without any field ignored"});
         }
       } else if (SameNameIgnoringCase(tag->name, "EOH")) {
         if (!inHeader && result.recordsRead > 0) {
-          result.warnings.push_back({tagLine, "<EOH> after the first record ignored"});
+          result.warnings.push_back({tagLine(), "<EOH> after the first record ignored"});
         }
         inHeader = false;
         record = PendingRecord();  // header fields (ADIF_VER, PROGRAMID ...) are no QSO's
@@ -326,8 +356,8 @@ LogReadResult ReadAdif(std::string_view text) {
         headerText = true;
       } else {
         record.hasFields = true;
-        if (record.line == 0) record.line = tagLine;
-        record.Fail(tagLine, "field <" + std::string(tag->name) + "> has no length");
+        if (record.line == 0) record.line = tagLine();
+        record.Fail(tagLine(), "field <" + std::string(tag->name) + "> has no length");
       }
       pos = tag->end;
       continue;
@@ -335,16 +365,16 @@ LogReadResult ReadAdif(std::string_view text) {
 
     const std::size_t remaining = text.size() - tag->end;
     if (*tag->length > remaining) {
-      if (record.line == 0) record.line = tagLine;
+      if (record.line == 0) record.line = tagLine();
       record.hasFields = true;
-      record.Fail(tagLine, "field " + std::string(tag->name) + " is cut off: its length is " +
+      record.Fail(tagLine(), "field " + std::string(tag->name) + " is cut off: its length is " +
                                std::to_string(*tag->length) + " but the file ends after " +
                                std::to_string(remaining) + " more characters");
       pos = text.size();
       break;
     }
     const std::string_view data = text.substr(tag->end, *tag->length);
-    if (!record.hasFields) record.line = tagLine;
+    if (!record.hasFields) record.line = tagLine();
     record.hasFields = true;
     record.lastName = tag->name;
     record.lastLength = *tag->length;

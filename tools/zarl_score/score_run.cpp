@@ -1,8 +1,8 @@
 #include "tools/zarl_score/score_run.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -29,10 +29,19 @@ constexpr char kIniFile[] = "Plugins\\ZARL.ini";  // the plug-in's own name for 
 constexpr char kIniSection[] = "Settings";
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return std::nullopt;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
+  // One read into a buffer of the file's size; a log may be tens of megabytes.
+  std::string bytes(static_cast<std::size_t>(fs::file_size(path, ec)), '\0');
+  std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+  bytes.resize(got);
+  char more[4096];  // the file may have grown since its size was taken
+  while ((got = std::fread(more, 1, sizeof more, file)) > 0) bytes.append(more, got);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return std::nullopt;
   return bytes;
 }
 
