@@ -199,6 +199,9 @@ INSTANTIATE_TEST_SUITE_P(Files, ZarlScoreBrokenInput, ::testing::ValuesIn(kBroke
 TEST(ZarlScoreSetup, RefusesToScoreWithoutWhatTheReplayNeeds) {
   testsupport::ScopedTempCwd cwd;
   WriteFileBytes("log.adi", kGoodRecord);
+  const std::string exported = "START-OF-LOG: 3.0\r\nCALLSIGN: UA3AAA\r\n"
+                               "QSO: 7012 CW 2026-02-07 1200 UA3AAA 599 2001 RA3DAA 599 2001\r\n";
+  WriteFileBytes("UA3AAA.cbr", exported);
   const struct {
     std::vector<std::string> args;
     std::string message;
@@ -207,6 +210,8 @@ TEST(ZarlScoreSetup, RefusesToScoreWithoutWhatTheReplayNeeds) {
       {{"log.adi"}, "zarl_score: error: no points table: give --points FILE"},
       {{"log.adi", "--points", "nowhere.txt"}, "zarl_score: error: points table nowhere.txt is not a readable file"},
       {{"log.adi", "--points", "log.adi", "--cty", "nowhere.dat"}, "zarl_score: error: cannot read the CTY file nowhere.dat"},
+      {{"UA3AAA.cbr", "--points", "log.adi"},
+       "zarl_score: error: the Cabrillo file would overwrite the log UA3AAA.cbr; choose another --out"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args[0] + " " + c.message);
@@ -215,6 +220,7 @@ TEST(ZarlScoreSetup, RefusesToScoreWithoutWhatTheReplayNeeds) {
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_TRUE(run.out.empty());
   }
+  EXPECT_EQ(ReadFileBytes("UA3AAA.cbr"), exported);
 }
 
 }  // namespace

@@ -241,6 +241,11 @@ int RunScoring(const ScoreOptions& options, std::ostream& out, std::ostream& err
     return kNothingScored;
   }
   const std::string cbrName = CabrilloFileBase(ownCall) + ".cbr";
+  if (fs::exists(outDir / cbrName, ec) && fs::equivalent(file, outDir / cbrName, ec)) {
+    err << "zarl_score: error: the Cabrillo file would overwrite the log " << file
+        << "; choose another --out\n";
+    return kNothingScored;
+  }
   fs::remove(outDir / cbrName, ec);  // what is there afterwards is this run's
 
   ReplayOutcome outcome;
