@@ -196,6 +196,57 @@ TEST_P(ZarlScoreBrokenInput, SaysWhatIsWrongAndWhere) {
 INSTANTIATE_TEST_SUITE_P(Files, ZarlScoreBrokenInput, ::testing::ValuesIn(kBroken),
                          [](const auto& info) { return std::string(info.param.name); });
 
+std::string LineStarting(const std::string& text, const std::string& start) {
+  const std::size_t at = text.find(start);
+  return at == std::string::npos ? std::string() : text.substr(at, text.find('\r', at) - at);
+}
+
+TEST(ZarlScoreSetup, ModeComesFromTheOptionThenTheSettingsThenTheLog) {
+  testsupport::ScopedTempCwd cwd;
+  fs::copy_file(kGolden / "Points_ZARL.txt", "Points_ZARL.txt");
+  WriteFileBytes("log.adi", kGoodRecord);  // a CW log
+  WriteFileBytes("ssb.ini", "[Settings]\r\nMode=0\r\n");
+  const struct {
+    std::vector<std::string> extra;
+    const char* contest;
+  } cases[] = {
+      {{}, "CONTEST: ZARL-CW"},
+      {{"--ini", "ssb.ini"}, "CONTEST: ZARL-SSB"},
+      {{"--ini", "ssb.ini", "--mode", "CW"}, "CONTEST: ZARL-CW"},
+      {{"--mode", "SSB"}, "CONTEST: ZARL-SSB"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"log.adi", "--points", "Points_ZARL.txt", "--no-cty", "--out", "o"};
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    fs::remove_all("o");
+    const ToolRun run = Score(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(LineStarting(ReadFileBytes("o/UA3AAA.cbr"), "CONTEST: "), c.contest) << c.extra.size();
+  }
+}
+
+TEST(ZarlScoreSetup, OwnZoneOfAStrokeCallComesFromTheZoneOption) {
+  testsupport::ScopedTempCwd cwd;
+  fs::copy_file(kGolden / "Points_ZARL.txt", "Points_ZARL.txt");
+  WriteFileBytes("log.adi", kGoodRecord);  // RA3DAA, zone 2
+  const std::vector<std::string> args = {"log.adi", "--points", "Points_ZARL.txt", "--no-cty",
+                                         "--call", "UA3AAA/P"};
+  std::vector<std::string> withZone = args;
+  withZone.insert(withZone.end(), {"--zone", "3", "--out", "z"});
+  const ToolRun zoned = Score(withZone);
+  EXPECT_NE(zoned.out.find("Score: 32 + (50*1 + 50*1) = 132"), std::string::npos) << zoned.out;  // row 3, zone 2
+  EXPECT_EQ(LineStarting(ReadFileBytes("z/UA3AAA_P.cbr"), "QSO:"),
+            "QSO:  7000 CW 2026-02-07 1200 UA3AAA/P      599 3001   RA3DAA        599 2001");
+
+  std::vector<std::string> without = args;
+  without.insert(without.end(), {"--out", "n"});
+  const ToolRun unzoned = Score(without);
+  EXPECT_NE(unzoned.err.find("zarl_score: warning: the own callsign does not tell the own zone and no "
+                             "--zone was given; the plug-in scores with own zone 0 (no points)\n"),
+            std::string::npos) << unzoned.err;
+  EXPECT_NE(unzoned.out.find("Score: 0 + (50*1 + 50*1) = 100"), std::string::npos) << unzoned.out;
+}
+
 TEST(ZarlScoreSetup, RefusesToScoreWithoutWhatTheReplayNeeds) {
   testsupport::ScopedTempCwd cwd;
   WriteFileBytes("log.adi", kGoodRecord);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <optional>
 #include <string>
 
@@ -63,7 +62,10 @@ struct PendingRecord {
 // underscores up to a ':', a '>' or a blank.
 bool LooksLikeFieldName(std::string_view text, std::size_t lt) {
   std::size_t p = lt + 1;
-  while (p < text.size() && (std::isalnum(static_cast<unsigned char>(text[p])) || text[p] == '_')) ++p;
+  const auto nameChar = [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+  };
+  while (p < text.size() && nameChar(text[p])) ++p;
   return p > lt + 1 && (p == text.size() || text[p] == ':' || text[p] == '>' || IsBlank(text[p]));
 }
 

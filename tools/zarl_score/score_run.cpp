@@ -165,6 +165,57 @@ void PrintCountrySources(std::ostream& err, const CountrySourceCounts& counts, c
   err << (separator[0] == ' ' ? " none" : "") << "\n";
 }
 
+std::vector<std::string> CountriesOf(const std::vector<LogQso>& qsos, const CountryResolver& resolver,
+                                     CountrySourceCounts& sources) {
+  std::vector<std::string> countries;
+  countries.reserve(qsos.size());
+  for (const LogQso& q : qsos) {
+    CountryAnswer answer = resolver.For(q);
+    ++sources[static_cast<std::size_t>(answer.source)];
+    countries.push_back(std::move(answer.prefix));
+  }
+  return countries;
+}
+
+// The plug-in's working folder: the Plugins subfolder with the points table and the
+// settings, and no Cabrillo file of an earlier run (what is there afterwards is this run's).
+bool PrepareWorkingFolder(const ScoreOptions& options, const std::string& cbrName, std::ostream& err) {
+  const fs::path outDir(options.outDir);
+  std::error_code ec;
+  fs::create_directories(outDir / "Plugins", ec);
+  if (ec) {
+    err << "zarl_score: error: cannot create " << (outDir / "Plugins").string() << ": " << ec.message() << "\n";
+    return false;
+  }
+  const fs::path points = outDir / "Plugins" / "Points_ZARL.txt";
+  if (!options.pointsFile.empty()) {
+    if (!CopyInto(options.pointsFile, points, err, "points table")) return false;
+  } else if (!fs::is_regular_file(points, ec)) {
+    err << "zarl_score: error: no points table: give --points FILE (examples/Points_ZARL.txt "
+           "is a made-up example table, not the contest's official one)\n";
+    return false;
+  }
+  if (!options.iniFile.empty() && !CopyInto(options.iniFile, outDir / "Plugins" / "ZARL.ini", err, "settings file")) {
+    return false;
+  }
+  if (fs::exists(outDir / cbrName, ec) && fs::equivalent(options.logFile, outDir / cbrName, ec)) {
+    err << "zarl_score: error: the Cabrillo file would overwrite the log " << options.logFile
+        << "; choose another --out\n";
+    return false;
+  }
+  fs::remove(outDir / cbrName, ec);
+  return true;
+}
+
+// The settings' "Mode" decides the Cabrillo CONTEST and CATEGORY-MODE: --mode sets it; a
+// settings file without it gets the log's main mode. Runs in the working folder.
+void SetContestMode(std::optional<int> mode, const std::vector<LogQso>& qsos) {
+  // Values are trimmed, so none can be a line end: that marks a missing key.
+  const bool stored = platform::ReadProfileValue(kIniSection, "Mode", kIniFile, 0, "\n") != "\n";
+  if (!mode && stored) return;
+  platform::WriteProfileValue(kIniSection, "Mode", std::to_string(mode ? *mode : MainModeOf(qsos)), kIniFile);
+}
+
 }  // namespace
 
 int RunScoring(const ScoreOptions& options, std::ostream& out, std::ostream& err) {
@@ -211,51 +262,17 @@ int RunScoring(const ScoreOptions& options, std::ostream& out, std::ostream& err
   bool ctyFailed = false;
   const std::optional<CtyFile> cty = LoadCty(options, ctyPath, err, ctyFailed);
   if (ctyFailed) return kNothingScored;
-  const CountryResolver resolver(cty ? &*cty : nullptr);
-  std::vector<std::string> countries;
-  countries.reserve(log.qsos.size());
   CountrySourceCounts sources{};
-  for (const LogQso& q : log.qsos) {
-    CountryAnswer answer = resolver.For(q);
-    ++sources[static_cast<std::size_t>(answer.source)];
-    countries.push_back(std::move(answer.prefix));
-  }
+  const std::vector<std::string> countries = CountriesOf(log.qsos, CountryResolver(cty ? &*cty : nullptr), sources);
 
-  // The plug-in's working folder: its Plugins subfolder, err.txt and the Cabrillo file.
   const fs::path outDir(options.outDir);
-  std::error_code ec;
-  fs::create_directories(outDir / "Plugins", ec);
-  if (ec) {
-    err << "zarl_score: error: cannot create " << (outDir / "Plugins").string() << ": " << ec.message() << "\n";
-    return kNothingScored;
-  }
-  const fs::path points = outDir / "Plugins" / "Points_ZARL.txt";
-  if (!options.pointsFile.empty()) {
-    if (!CopyInto(options.pointsFile, points, err, "points table")) return kNothingScored;
-  } else if (!fs::is_regular_file(points, ec)) {
-    err << "zarl_score: error: no points table: give --points FILE (examples/Points_ZARL.txt "
-           "is a made-up example table, not the contest's official one)\n";
-    return kNothingScored;
-  }
-  if (!options.iniFile.empty() && !CopyInto(options.iniFile, outDir / "Plugins" / "ZARL.ini", err, "settings file")) {
-    return kNothingScored;
-  }
   const std::string cbrName = CabrilloFileBase(ownCall) + ".cbr";
-  if (fs::exists(outDir / cbrName, ec) && fs::equivalent(file, outDir / cbrName, ec)) {
-    err << "zarl_score: error: the Cabrillo file would overwrite the log " << file
-        << "; choose another --out\n";
-    return kNothingScored;
-  }
-  fs::remove(outDir / cbrName, ec);  // what is there afterwards is this run's
+  if (!PrepareWorkingFolder(options, cbrName, err)) return kNothingScored;
 
   ReplayOutcome outcome;
   {
     ScopedCurrentDirectory inOut(outDir);
-    const int mode = options.mode.value_or(-1);
-    const std::string stored = platform::ReadProfileValue(kIniSection, "Mode", kIniFile, 0, "none");
-    if (mode >= 0 || stored == "none") {
-      platform::WriteProfileValue(kIniSection, "Mode", std::to_string(mode >= 0 ? mode : MainModeOf(log.qsos)), kIniFile);
-    }
+    SetContestMode(options.mode, log.qsos);
     ScopedOperatorAnswers answers(options.zone, options.header, err);
     const LogQso& first = log.qsos.front();
     const LogQso& last = log.qsos.back();
@@ -278,6 +295,7 @@ int RunScoring(const ScoreOptions& options, std::ostream& out, std::ostream& err
 
   summary(outcome.accepted, outcome.rejected, outcome.dupes);
   PrintCountrySources(err, sources, ctyPath);
+  std::error_code ec;
   const bool cbrWritten = fs::is_regular_file(outDir / cbrName, ec);
   err << "files: " << (outDir / "err.txt").string();
   if (cbrWritten) {
