@@ -40,10 +40,10 @@ const fs::path& BenchFolder() {
 
 void EndToEnd(benchmark::State& state) {
   const int records = static_cast<int>(state.range(0));
-  zarl_score::ExampleLogSpec spec;
-  spec.records = records;
+  zarl_score::ExampleLogShape shape;
+  shape.records = records;
   const fs::path log = BenchFolder() / ("log-" + std::to_string(records) + ".adi");
-  std::ofstream(log, std::ios::binary) << zarl_score::MakeExampleAdif(spec);
+  std::ofstream(log, std::ios::binary) << zarl_score::MakeExampleAdif(shape);
 
   zarl_score::ScoreOptions options;
   options.logFile = log.string();

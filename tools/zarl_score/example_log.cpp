@@ -133,13 +133,13 @@ std::string Format(const char* format, long value) {
 
 }  // namespace
 
-std::string MakeExampleAdif(const ExampleLogSpec& spec) {
-  Random r(spec.seed);
-  const int poolSize = spec.records / 4 > 150 ? spec.records / 4 : 150;
+std::string MakeExampleAdif(const ExampleLogShape& shape) {
+  Random r(shape.seed);
+  const int poolSize = shape.records / 4 > 150 ? shape.records / 4 : 150;
   std::vector<Station> pool;
   pool.reserve(static_cast<std::size_t>(poolSize));
   for (int i = 0; i < poolSize; ++i) pool.push_back(r.Chance(0.12) ? MakeForeign(r) : MakeRussian(r));
-  const std::string ownCall = spec.ownCall;
+  const std::string ownCall = shape.ownCall;
   const int ownZone = rules::ZoneOfOblast(rules::ResolveOblast(ownCall));
 
   std::string out =
@@ -148,7 +148,7 @@ std::string MakeExampleAdif(const ExampleLogSpec& spec) {
   Field(out, "ADIF_VER", "3.1.4");
   Field(out, "PROGRAMID", "make_example_log");
   out += "\n<EOH>\n";
-  out.reserve(out.size() + static_cast<std::size_t>(spec.records) * 300);
+  out.reserve(out.size() + static_cast<std::size_t>(shape.records) * 300);
 
   std::unordered_set<std::string> worked;  // call, band and mode
   std::vector<std::size_t> recent;         // stations of the last QSOs, for dupes
@@ -157,7 +157,7 @@ std::string MakeExampleAdif(const ExampleLogSpec& spec) {
   bool ssb = false;
   int runLeft = 0;
   long elapsed = 0;
-  for (int serial = 1; serial <= spec.records; ++serial) {
+  for (int serial = 1; serial <= shape.records; ++serial) {
     if (runLeft-- <= 0) {  // a new run: another band, sometimes the other mode
       band = static_cast<std::size_t>(r.Below(static_cast<int>(kContestBands.size())));
       ssb = r.Chance(0.25);
@@ -168,7 +168,7 @@ std::string MakeExampleAdif(const ExampleLogSpec& spec) {
     elapsed += gap;
 
     enum { kNormal, kDupe, kThirtyMetres, kRtty, kNoExchange } kind = kNormal;
-    if (r.Chance(spec.faultShare)) kind = static_cast<decltype(kind)>(r.Between(1, 4));
+    if (r.Chance(shape.faultShare)) kind = static_cast<decltype(kind)>(r.Between(1, 4));
     if (kind == kDupe && recent.empty()) kind = kNormal;
 
     const Band& b = kContestBands[band];

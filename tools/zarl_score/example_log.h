@@ -1,12 +1,12 @@
 #pragma once
-// A made-up but realistic ZARL contest log in ADIF, the same bytes for the same spec on
+// A made-up but realistic ZARL contest log in ADIF, the same bytes for the same shape on
 // every machine: the bundled example and the benchmark's large logs come from here.
 #include <cstdint>
 #include <string>
 
 namespace zarl_score {
 
-struct ExampleLogSpec {
+struct ExampleLogShape {
   std::string ownCall = "RA3DXY";  // a Moscow-oblast call (zone 2)
   int records = 320;
   uint64_t seed = 2026;
@@ -19,6 +19,6 @@ struct ExampleLogSpec {
 // 7 February 2026 12:00 UTC, in runs on the six contest bands, mostly CW with SSB stretches
 // (submodes USB and LSB), Russian stations with exchanges matching their oblast's zone and
 // a share of foreign ones, with DXCC numbers.
-std::string MakeExampleAdif(const ExampleLogSpec& spec);
+std::string MakeExampleAdif(const ExampleLogShape& shape);
 
 }  // namespace zarl_score

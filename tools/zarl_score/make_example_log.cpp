@@ -7,12 +7,12 @@
 #include "tools/zarl_score/example_log.h"
 
 int main(int argc, char** argv) {
-  zarl_score::ExampleLogSpec spec;
-  if (argc > 1) spec.records = std::atoi(argv[1]);
-  if (spec.records <= 0) {
+  zarl_score::ExampleLogShape shape;
+  if (argc > 1) shape.records = std::atoi(argv[1]);
+  if (shape.records <= 0) {
     std::cerr << "usage: make_example_log [RECORDS]\n";
     return 2;
   }
-  std::cout << zarl_score::MakeExampleAdif(spec);
+  std::cout << zarl_score::MakeExampleAdif(shape);
   return 0;
 }
