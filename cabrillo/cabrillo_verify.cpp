@@ -1,7 +1,6 @@
 #include "cabrillo/cabrillo_verify.h"
 
 #include <set>
-#include <sstream>
 
 namespace {
 
@@ -13,10 +12,18 @@ const std::set<std::string>& HeaderKeys() {
   return keys;
 }
 
+// The blank-separated words of a line.
 std::vector<std::string> Words(const std::string& line) {
-  std::istringstream in(line);
   std::vector<std::string> words;
-  for (std::string w; in >> w;) words.push_back(w);
+  size_t pos = 0;
+  while (true) {
+    const size_t begin = line.find_first_not_of(' ', pos);
+    if (begin == std::string::npos) break;
+    const size_t end = line.find(' ', begin);
+    words.emplace_back(line, begin, end == std::string::npos ? std::string::npos : end - begin);
+    if (end == std::string::npos) break;
+    pos = end;
+  }
   return words;
 }
 
