@@ -31,6 +31,31 @@ inline constexpr char kPointsFile[] =
     "  4  3  2  1  2  3  4\r\n  5  4  3  2  1  2  3\r\n  6  5  4  3  2  1  2\r\n"
     "  7  6  5  4  3  2  1\r\n";
 
+// Under wine without a window manager, windows left to the (absent) manager get no frame and
+// no stacking, and every showing and hiding waits for an answer that never comes. Asking wine
+// to manage this program's windows itself, as Windows does, gives the windows their caption
+// and keeps the tests quick. Done before the first window: wine reads it when the program's
+// display driver starts. Nothing happens on Windows.
+inline bool LetWineDrawTheWindowFrames() {
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  if (ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr) return false;
+  wchar_t exe[MAX_PATH] = L"";
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::wstring name = exe;
+  name = name.substr(name.find_last_of(L'\\') + 1);
+  const std::wstring path = L"Software\\Wine\\AppDefaults\\" + name + L"\\X11 Driver";
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return false;
+  }
+  const wchar_t no[] = L"N";
+  RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(no), sizeof no);
+  RegCloseKey(key);
+  return true;
+}
+inline const bool kWineDrawsTheFrames = LetWineDrawTheWindowFrames();
+
 inline std::string Setting(const char* key) {
   char value[256] = "";
   GetPrivateProfileStringA("Settings", key, "", value, sizeof value, "Plugins\\ZARL.ini");

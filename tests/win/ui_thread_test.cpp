@@ -125,9 +125,9 @@ TEST_F(StatusWindowsTest, WindowsOpenAtTheirSavedPositionsWithTheirLook) {
     POINT zone;
     POINT oblast;
   } cases[] = {
+      {"x", " 250", "300", "40", {10, 250}, {300, 40}},
       {nullptr, nullptr, nullptr, nullptr, {10, 10}, {0, 0}},
       {"0", "0", "0", "0", {10, 10}, {0, 0}},
-      {"x", " 250", "300", "40", {10, 250}, {300, 40}},
       {"420", "160", "0", "500", {420, 160}, {0, 500}},
   };
   for (const auto& c : cases) {
@@ -142,6 +142,8 @@ TEST_F(StatusWindowsTest, WindowsOpenAtTheirSavedPositionsWithTheirLook) {
     EXPECT_EQ(TopLeft(oblast_).x, c.oblast.x);
     EXPECT_EQ(TopLeft(oblast_).y, c.oblast.y);
     if (&c == &cases[0]) {
+      // Apart, so that the picture shows both (wine stacks them in the order they appeared).
+      EXPECT_TRUE(Screenshot(L"zone_and_oblast_windows"));
       EXPECT_TRUE(GetWindowLongW(zone_, GWL_EXSTYLE) & WS_EX_TOPMOST);
       EXPECT_FALSE(GetWindowLongW(oblast_, GWL_EXSTYLE) & WS_EX_TOPMOST);
       for (HWND window : {zone_, oblast_}) {  // the icon comes just after the window
@@ -159,10 +161,6 @@ TEST_F(StatusWindowsTest, WindowsOpenAtTheirSavedPositionsWithTheirLook) {
         EXPECT_EQ(look.background, kPaleYellow);
         EXPECT_EQ(look.text, RGB(0, 0, 0));
       }
-    }
-    // Apart, so that the picture shows both (wine stacks them in the order they appeared).
-    if (c.oblast.x == 300) {
-      EXPECT_TRUE(Screenshot(L"zone_and_oblast_windows"));
     }
     CloseWithCloseBox();
   }
@@ -238,6 +236,36 @@ TEST_F(StatusWindowsTest, UnloadingWithTheWindowsOpenIsPromptAndReleasesTheHostL
   // Nothing of the plug-in may run any more: a stray call would have crashed by now, and the
   // host still answers.
   Sleep(300);
+  host.Withdraw();
+}
+
+// An unload can also catch the windows' thread busy: just after the start, or at the zone
+// window's first tick (300 ms), when it links to the host and opens the oblast window.
+TEST_F(StatusWindowsTest, UnloadingAtAnyMomentOfTheStartLeavesNoPluginCodeRunning) {
+  ASSERT_TRUE(HostAutomation::RegisterProgId());
+  HostAutomation host;
+  std::string error;
+  ASSERT_TRUE(host.Publish(error)) << error;
+  for (DWORD delayMs : {0, 150, 290, 300, 310, 450}) {
+    SCOPED_TRACE(testing::Message() << "unload " << delayMs << " ms after the start");
+    if (!lib_.IsLoaded()) {
+      ASSERT_TRUE(lib_.Load("Stats.dll", error)) << error;
+    }
+    SetSetting("Start", "0");
+    ASSERT_EQ(Reset(lib_), 1);
+    HWND zone = WaitForWindow(kZoneWindowCaption, 0);
+    ASSERT_NE(zone, nullptr) << "the start returns with the zone window up";
+    const DWORD uiThread = GetWindowThreadProcessId(zone, nullptr);
+    Sleep(delayMs);
+    const ULONGLONG before = GetTickCount64();
+    lib_.Unload();
+    // A thread caught where it waits for the loader lock is ended after 3 s.
+    EXPECT_LT(GetTickCount64() - before, 4000u);
+    EXPECT_TRUE(ThreadEnds(uiThread, 5000));
+    EXPECT_TRUE(WindowsWithCaption(kZoneWindowCaption).empty());
+    EXPECT_TRUE(WindowsWithCaption(kOblastWindowCaption).empty());
+  }
+  Sleep(300);  // a stray call into the unloaded library would have crashed the test by now
   host.Withdraw();
 }
 

@@ -15,6 +15,11 @@
 // link, and in every case the thread's exit, which also lets COM clean up the thread's
 // apartment. Outside an unload the thread releases the link and uninitialises COM itself,
 // after "windows closed", so a stop from an export does not wait for the host's apartment.
+//
+// A thread that is itself waiting for the loader lock cannot get out while the unload holds
+// it. Its first steps are the likeliest place for that, so a start returns only once the zone
+// window is up; a thread still stuck when the unload's wait runs out is ended by force, the
+// one way left to keep it from running the plug-in's code after the unload.
 #include <windows.h>
 
 #include <atomic>
@@ -36,14 +41,17 @@ platform::Dialog* g_DxccWindow = nullptr;
 
 namespace {
 
-// How long an unload waits for the windows' thread before it goes on regardless.
-constexpr DWORD kUnloadWaitMs = 5000;
+// How long an unload waits for the windows' thread before it ends the thread by force.
+constexpr DWORD kUnloadWaitMs = 3000;
+// How long a start waits for the zone window to be up.
+constexpr DWORD kStartWaitMs = 10000;
 
 enum LeavingState : int { kRunning, kUnloading, kLeavingNormally };
 
 // One run of the windows' thread, as the host's thread knows it.
 struct UiThreadRecord {
   HANDLE thread = nullptr;
+  HANDLE started = nullptr;        // manual reset: the zone window is up and serving messages
   HANDLE windowsClosed = nullptr;  // manual reset: the windows are destroyed, slots cleared
   HANDLE finished = nullptr;       // manual reset: no plug-in code runs on the thread any more
   HANDLE never = nullptr;          // never signalled: the thread's last wait
@@ -75,7 +83,7 @@ bool WaitForRunEvent(const UiThreadRecord& run, HANDLE event, DWORD timeoutMs) {
 bool HasFinished(const UiThreadRecord& run) { return IsSignalled(run.finished) || IsSignalled(run.thread); }
 
 void Discard(UiThreadRecord* run) {
-  for (HANDLE handle : {run->thread, run->windowsClosed, run->finished, run->never}) {
+  for (HANDLE handle : {run->thread, run->started, run->windowsClosed, run->finished, run->never}) {
     if (handle != nullptr) CloseHandle(handle);
   }
   delete run;
@@ -178,6 +186,10 @@ void PublishZoneWindow(HWND window) {
   if (g_ThisRun->closeRequested) PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
+void ReportZoneWindowServing() {
+  if (g_ThisRun != nullptr) SetEvent(g_ThisRun->started);
+}
+
 void LinkToHost() {
   if (!g_ComInitialised) g_ComInitialised = SUCCEEDED(CoInitialize(nullptr));
   if (g_ComInitialised && !g_HostDispatch.connected()) g_HostDispatch.Connect();
@@ -199,10 +211,11 @@ void StartUiThread() {
   std::lock_guard<std::mutex> lock(g_HostSideLock);
   StopLocked();
   auto* run = new UiThreadRecord;
+  run->started = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   run->windowsClosed = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   run->finished = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   run->never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  if (run->windowsClosed && run->finished && run->never) {
+  if (run->started && run->windowsClosed && run->finished && run->never) {
     run->thread = CreateThread(nullptr, 0, &UiThreadProc, run, 0, nullptr);
   }
   if (run->thread == nullptr) {
@@ -210,6 +223,11 @@ void StartUiThread() {
     return;
   }
   g_Current = run;
+  // The thread's first steps may need the loader lock (the system loads what a thread's
+  // first window needs); an unload must not catch it there, so the start returns once the
+  // zone window is up, or the thread has given up.
+  const HANDLE startOrEnd[3] = {run->started, run->windowsClosed, run->thread};
+  WaitForMultipleObjects(3, startOrEnd, FALSE, kStartWaitMs);
 }
 
 void StopUiThread() {
@@ -227,7 +245,11 @@ void StopUiThreadOnUnload() {
     RequestClose(*run);
     g_Ending.push_back(run);
   }
-  for (UiThreadRecord* run : g_Ending) WaitForRunEvent(*run, run->finished, kUnloadWaitMs);
+  for (UiThreadRecord* run : g_Ending) {
+    // A thread that does not get out in time is stuck, most likely on the loader lock this
+    // unload holds; left alone it would run the plug-in's code once the library is gone.
+    if (!WaitForRunEvent(*run, run->finished, kUnloadWaitMs)) TerminateThread(run->thread, 2);
+  }
   DiscardFinishedRuns();
 }
 

@@ -28,6 +28,8 @@ DWORD WINAPI UiThreadProc(void* record);
 
 // On the windows' thread, from the zone window: its window exists now.
 void PublishZoneWindow(HWND window);
+// On the windows' thread, from the zone window: it is shown and its message loop runs.
+void ReportZoneWindowServing();
 // On the windows' thread: initialises COM for the thread and links to the host's running
 // automation object, if there is one. Done once per windows' thread.
 void LinkToHost();

@@ -8,6 +8,8 @@ namespace {
 constexpr int kZoneCheckBoxes[7] = {IDC_ZONE_R_1, IDC_ZONE_R_2, IDC_ZONE_R_3, IDC_ZONE_R_4,
                                     IDC_ZONE_R_5, IDC_ZONE_R_6, IDC_ZONE_R_7};
 constexpr UINT kHostLinkDelayMs = 300;
+// Posted to itself as it is shown; handled by the modal loop right after.
+constexpr UINT kZoneWindowServing = WM_APP + 3;
 }  // namespace
 
 Zone_R::Zone_R() : StatusWindow(IDD_ZONE_R, kZoneRPosition) {}
@@ -23,6 +25,19 @@ bool Zone_R::OnInitDialog() {
   SetTimer(hwnd(), kStatusTimerId, kHostLinkDelayMs, nullptr);
   PublishZoneWindow(hwnd());
   return true;
+}
+
+// The modal loop shows the window only once it has run out of messages to handle, and the
+// first showing and painting are where the system loads what the window needs.
+bool Zone_R::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_SHOWWINDOW && wParam) PostMessageW(hwnd(), kZoneWindowServing, 0, 0);
+  if (message == kZoneWindowServing) {
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ReportZoneWindowServing();
+    result = 0;
+    return true;
+  }
+  return StatusWindow::OnMessage(message, wParam, lParam, result);
 }
 
 // Runs once, shortly after the window opened: by then the host has finished what it was

@@ -16,6 +16,7 @@ class Zone_R : public StatusWindow {
  protected:
   void DoDataExchange(platform::DataExchange& exchange) override;
   bool OnInitDialog() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void OnTimer() override;
 };
 
