@@ -227,7 +227,9 @@ TEST_F(StatusWindowsTest, UnloadingWithTheWindowsOpenIsPromptAndReleasesTheHostL
   const ULONGLONG before = GetTickCount64();
   lib_.Unload();
   const ULONGLONG unloadMs = GetTickCount64() - before;
-  EXPECT_LT(unloadMs, 2000u);
+  // Prompt means at most the 3 s after which a thread stuck at the loader lock is ended; on
+  // a loaded machine the unload can catch the thread there even when it is idle.
+  EXPECT_LT(unloadMs, 4000u);
   EXPECT_EQ(GetModuleHandleW(L"Stats.dll"), nullptr);
   EXPECT_FALSE(IsWindow(zone_));
   EXPECT_FALSE(IsWindow(oblast_));
