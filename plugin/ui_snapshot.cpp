@@ -23,8 +23,16 @@ ui::ContestSnapshot TakeSnapshotUnderStateLock() {
   return snapshot;
 }
 
+void StoreModeUnderStateLock(int32_t mode) {
+  std::lock_guard<std::mutex> lock(g_StateLock);
+  g_Mode = mode;
+}
+
 static_assert(kBandCount == ui::kSnapshotBandCount);
 
 }  // namespace
 
-void RegisterUiSnapshotProvider() { ui::SetContestSnapshotProvider(&TakeSnapshotUnderStateLock); }
+void RegisterUiSnapshotProvider() {
+  ui::SetContestSnapshotProvider(&TakeSnapshotUnderStateLock);
+  ui::SetContestModeSetter(&StoreModeUnderStateLock);
+}

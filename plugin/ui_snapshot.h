@@ -1,6 +1,8 @@
 #pragma once
-// Hands the status windows their copy of the contest state.
+// Hands the status windows their copy of the contest state, and takes the contest mode
+// they read on their first tick.
 
-// Registers the snapshot provider with the windows (ui/contest_snapshot.h). Called at load;
+// Registers the snapshot provider and the mode setter with the windows
+// (ui/contest_snapshot.h). Called at load;
 // calling it again changes nothing.
 void RegisterUiSnapshotProvider();

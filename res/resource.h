@@ -7,6 +7,7 @@
 #define IDD_ZONE 105
 #define IDD_ZONE_R 106
 #define IDD_OBLAST 107
+#define IDD_DXCC 108
 
 // The plug-in's icon, shown by the status windows.
 #define IDI_ZARL 110
@@ -26,6 +27,11 @@
 #define IDC_ZONE_R_5 1038
 #define IDC_ZONE_R_6 1040
 #define IDC_ZONE_R_7 1042
+
+// Oblast window (107): the 88 check boxes take their ids from ui/oblast_grid.h.
+
+// DXCC window (108): the owner-drawn button that draws the worked-with table.
+#define IDC_DXCC_TABLE 1007
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -3,6 +3,7 @@
 // host's thread and is guarded there; the windows' thread never touches it, but asks the
 // registered provider for a copy taken under that guard and works on the copy.
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -37,5 +38,15 @@ void SetContestSnapshotProvider(ContestSnapshotProvider provider);
 
 // The provider's copy, or an empty snapshot while none is registered.
 ContestSnapshot TakeContestSnapshot();
+
+// Stores the contest mode (1 CW, 0 SSB) that the windows read from the settings, in the
+// state the exports guard. Same rules as the provider.
+using ContestModeSetter = void (*)(int32_t mode);
+
+// Registers the setter; nullptr removes it. Safe from any thread.
+void SetContestModeSetter(ContestModeSetter setter);
+
+// Hands `mode` to the registered setter; does nothing while none is registered.
+void StoreContestMode(int32_t mode);
 
 }  // namespace ui

@@ -3,11 +3,13 @@
 // ThreadSanitizer this shows any access that bypasses the state lock; in every build it
 // checks that each snapshot is one consistent state of the QSO list.
 #include <atomic>
+#include <mutex>
 #include <string>
 #include <thread>
 
 #include <gtest/gtest.h>
 
+#include "plugin/module_state.h"
 #include "plugin/ui_snapshot.h"
 #include "tests/unit/contest_driver.h"
 #include "ui/contest_snapshot.h"
@@ -36,6 +38,7 @@ class UiSnapshotStress : public driver::ContestTest {
   }
   void TearDown() override {
     ui::SetContestSnapshotProvider(nullptr);
+    ui::SetContestModeSetter(nullptr);
     ContestTest::TearDown();
   }
 };
@@ -101,6 +104,16 @@ TEST_F(UiSnapshotStress, SnapshotCopiesTheListsTheWindowsShow) {
   }
   // R0 and R6 are foreign stations on 160m, from zones 1 and 7.
   EXPECT_EQ(s.zonesByBand[0], (std::vector<std::string>{"1", "7"}));
+}
+
+// The first tick reads the mode from the settings; the Cabrillo header of a later export
+// takes it from the contest state.
+TEST_F(UiSnapshotStress, ModeFromTheWindowsReachesTheContestState) {
+  for (int32_t mode : {1, 0}) {
+    ui::StoreContestMode(mode);
+    std::lock_guard<std::mutex> lock(g_StateLock);
+    EXPECT_EQ(g_Mode, mode);
+  }
 }
 
 }  // namespace

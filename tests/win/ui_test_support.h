@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "tests/unit/test_support.h"
 #include "tools/host_sim/stats_library.h"
@@ -25,6 +26,9 @@ inline const std::wstring kZonePrompt =
 inline const std::wstring kCyrillicOk = L"\u041e\u041a";
 inline const std::wstring kZoneWindowCaption = L"Zone";
 inline const std::wstring kOblastWindowCaption = L"Russian Oblast";
+// The oblast window's caption from its first tick on, while the host is on none of the
+// contest's bands (or not there at all).
+inline const std::wstring kOblastOffBandCaption = L"Obl worked on  0 of 88";
 
 inline constexpr char kPointsFile[] =
     "  1  2  3  4  5  6  7\r\n  2  1  2  3  4  5  6\r\n  3  2  1  2  3  4  5\r\n"
@@ -55,6 +59,25 @@ inline bool LetWineDrawTheWindowFrames() {
   return true;
 }
 inline const bool kWineDrawsTheFrames = LetWineDrawTheWindowFrames();
+
+// The oblast window by either of the captions it has while the host is off the bands: the
+// one it opens with and the one its first tick gives it.
+inline HWND WaitForOblastWindow(DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    for (const std::wstring* caption : {&kOblastWindowCaption, &kOblastOffBandCaption}) {
+      if (HWND window = WaitForWindow(*caption, 0)) return window;
+    }
+    if (GetTickCount64() >= deadline) return nullptr;
+    Sleep(20);
+  }
+}
+
+inline std::vector<HWND> OblastWindows() {
+  std::vector<HWND> windows = WindowsWithCaption(kOblastWindowCaption);
+  for (HWND window : WindowsWithCaption(kOblastOffBandCaption)) windows.push_back(window);
+  return windows;
+}
 
 inline std::string Setting(const char* key) {
   char value[256] = "";

@@ -80,7 +80,7 @@ class StatusWindowsTest : public PluginTest {
     ASSERT_EQ(Reset(lib_), 1);
     zone_ = WaitForWindow(kZoneWindowCaption, 5000);
     ASSERT_NE(zone_, nullptr);
-    oblast_ = WaitForWindow(kOblastWindowCaption, 5000);
+    oblast_ = WaitForOblastWindow(5000);
     ASSERT_NE(oblast_, nullptr);
   }
 
@@ -103,7 +103,7 @@ TEST_F(StatusWindowsTest, StartRuleOpensTheWindowsOnceAndAlternatesTheStartKey) 
   HWND zone = WaitForWindow(kZoneWindowCaption, 5000);
   ASSERT_NE(zone, nullptr);
   EXPECT_NE(GetWindowThreadProcessId(zone, nullptr), GetCurrentThreadId());
-  EXPECT_NE(WaitForWindow(kOblastWindowCaption, 5000), nullptr);
+  EXPECT_NE(WaitForOblastWindow(5000), nullptr);
 
   EXPECT_EQ(Reset(lib_), 1);
   EXPECT_EQ(Setting("Start"), "0");
@@ -111,7 +111,7 @@ TEST_F(StatusWindowsTest, StartRuleOpensTheWindowsOnceAndAlternatesTheStartKey) 
   EXPECT_EQ(Setting("Start"), "0");
   Sleep(400);
   EXPECT_EQ(WindowsWithCaption(kZoneWindowCaption).size(), 1u);
-  EXPECT_EQ(WindowsWithCaption(kOblastWindowCaption).size(), 1u);
+  EXPECT_EQ(OblastWindows().size(), 1u);
 }
 
 TEST_F(StatusWindowsTest, WindowsOpenAtTheirSavedPositionsWithTheirLook) {
@@ -202,7 +202,7 @@ TEST_F(StatusWindowsTest, CloseBoxEndsTheThreadAndTheNextStartOpensThemAgain) {
   OpenWindows();
   CloseWithCloseBox();
   EXPECT_TRUE(WindowsWithCaption(kZoneWindowCaption).empty());
-  EXPECT_TRUE(WindowsWithCaption(kOblastWindowCaption).empty());
+  EXPECT_TRUE(OblastWindows().empty());
 
   // "Start" is still 1 from the opening: that reset only turns it back.
   EXPECT_EQ(Reset(lib_), 1);
@@ -211,7 +211,7 @@ TEST_F(StatusWindowsTest, CloseBoxEndsTheThreadAndTheNextStartOpensThemAgain) {
   EXPECT_EQ(Reset(lib_), 1);
   EXPECT_EQ(Setting("Start"), "1");
   EXPECT_NE(WaitForWindow(kZoneWindowCaption, 5000), nullptr);
-  EXPECT_NE(WaitForWindow(kOblastWindowCaption, 5000), nullptr);
+  EXPECT_NE(WaitForOblastWindow(5000), nullptr);
 }
 
 TEST_F(StatusWindowsTest, UnloadingWithTheWindowsOpenIsPromptAndReleasesTheHostLink) {
@@ -265,7 +265,7 @@ TEST_F(StatusWindowsTest, UnloadingAtAnyMomentOfTheStartLeavesNoPluginCodeRunnin
     EXPECT_LT(GetTickCount64() - before, 4000u);
     EXPECT_TRUE(ThreadEnds(uiThread, 5000));
     EXPECT_TRUE(WindowsWithCaption(kZoneWindowCaption).empty());
-    EXPECT_TRUE(WindowsWithCaption(kOblastWindowCaption).empty());
+    EXPECT_TRUE(OblastWindows().empty());
   }
   Sleep(300);  // a stray call into the unloaded library would have crashed the test by now
   host.Withdraw();
@@ -310,7 +310,7 @@ TEST_F(StatusWindowsSeamTest, StopClosesEverythingAndASecondStopReturnsAtOnce) {
   EXPECT_TRUE(platform::StatusWindowsRunning());
   HWND zone = WaitForWindow(kZoneWindowCaption, 5000);
   ASSERT_NE(zone, nullptr);
-  HWND oblast = WaitForWindow(kOblastWindowCaption, 5000);
+  HWND oblast = WaitForOblastWindow(5000);
   ASSERT_NE(oblast, nullptr);
 
   platform::StartStatusWindows();  // over a running thread: the old windows go first
@@ -323,7 +323,7 @@ TEST_F(StatusWindowsSeamTest, StopClosesEverythingAndASecondStopReturnsAtOnce) {
   platform::StopStatusWindows();
   EXPECT_FALSE(platform::StatusWindowsRunning());
   EXPECT_FALSE(IsWindow(zone));
-  EXPECT_TRUE(WindowsWithCaption(kOblastWindowCaption).empty());
+  EXPECT_TRUE(OblastWindows().empty());
 
   const ULONGLONG before = GetTickCount64();
   platform::StopStatusWindows();

@@ -28,6 +28,7 @@
 
 #include "platform/status_windows.h"
 #include "ui/ui_thread.h"
+#include "ui/win32/dxcc_window.h"
 #include "ui/win32/host_link.h"
 #include "ui/win32/oblast_window.h"
 #include "ui/win32/ui_thread_win32.h"
@@ -37,9 +38,11 @@ namespace ui {
 
 Zone_R* g_ZoneRWindow = nullptr;
 oblast* g_OblastWindow = nullptr;
-platform::Dialog* g_DxccWindow = nullptr;
+DXCC* g_DxccWindow = nullptr;
 
 namespace {
+
+DXCC* g_DiscardedDxccWindow = nullptr;
 
 // How long an unload waits for the windows' thread before it ends the thread by force.
 constexpr DWORD kUnloadWaitMs = 3000;
@@ -175,6 +178,7 @@ DWORD WINAPI UiThreadProc(void* record) {
   g_OblastWindow = nullptr;
   delete g_DxccWindow;
   g_DxccWindow = nullptr;
+  DeleteDiscardedDxccWindow();
   delete g_ZoneRWindow;
   g_ZoneRWindow = nullptr;
   LeaveThread(run, 0);
@@ -205,6 +209,17 @@ void OpenOblastWindow() {
   }
   ShowWindow(g_OblastWindow->hwnd(), SW_SHOW);
   if (g_ThisRun != nullptr) g_ThisRun->oblastWindow = g_OblastWindow->hwnd();
+}
+
+void DiscardDxccWindowLater(DXCC* window) {
+  DeleteDiscardedDxccWindow();
+  g_DiscardedDxccWindow = window;
+  if (g_ZoneRWindow != nullptr) PostMessageW(g_ZoneRWindow->hwnd(), kDiscardDxccWindow, 0, 0);
+}
+
+void DeleteDiscardedDxccWindow() {
+  delete g_DiscardedDxccWindow;
+  g_DiscardedDxccWindow = nullptr;
 }
 
 void StartUiThread() {

@@ -4,18 +4,19 @@
 // host's thread reaches the windows by posting messages to their handles.
 #include <windows.h>
 
-namespace platform {
-class Dialog;
-}
-
 namespace ui {
 
 class Zone_R;
 class oblast;
+class DXCC;
 
 extern Zone_R* g_ZoneRWindow;
 extern oblast* g_OblastWindow;
-extern platform::Dialog* g_DxccWindow;
+extern DXCC* g_DxccWindow;
+
+// Posted to the zone window: delete the DXCC window object put aside by
+// DiscardDxccWindowLater.
+inline constexpr UINT kDiscardDxccWindow = WM_APP + 4;
 
 // Starts the windows' thread, after stopping a running one.
 void StartUiThread();
@@ -35,5 +36,12 @@ void ReportZoneWindowServing();
 void LinkToHost();
 // On the windows' thread: creates and shows the oblast window unless it exists.
 void OpenOblastWindow();
+
+// On the windows' thread: `window`, no longer in g_DxccWindow and already closed, is deleted
+// once the message loop gets back to the zone window, so that a handler of its own may still
+// be running when this is called. A window put aside earlier and not yet deleted goes now.
+void DiscardDxccWindowLater(DXCC* window);
+// On the windows' thread: deletes the window put aside, if any.
+void DeleteDiscardedDxccWindow();
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/win32/zone_r_window.h"
 
 #include "res/resource.h"
+#include "ui/win32/dxcc_window.h"
 #include "ui/win32/ui_thread_win32.h"
 
 namespace ui {
@@ -31,6 +32,11 @@ bool Zone_R::OnInitDialog() {
 // first showing and painting are where the system loads what the window needs.
 bool Zone_R::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message == WM_SHOWWINDOW && wParam) PostMessageW(hwnd(), kZoneWindowServing, 0, 0);
+  if (message == kDiscardDxccWindow) {
+    DeleteDiscardedDxccWindow();
+    result = 0;
+    return true;
+  }
   if (message == kZoneWindowServing) {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     ReportZoneWindowServing();
