@@ -13,7 +13,8 @@ int32_t* CallOnBand::ModeCount(std::string_view mode, bool create) {
 }
 
 uint32_t CallBandTable::Hash(std::string_view call, std::string_view band) {
-  const std::size_t h = std::hash<std::string_view>{}(call) * 31 + std::hash<std::string_view>{}(band);
+  const uint64_t h = static_cast<uint64_t>(std::hash<std::string_view>{}(call)) * 31 +
+                     std::hash<std::string_view>{}(band);
   return static_cast<uint32_t>(h ^ (h >> 32));
 }
 
