@@ -20,8 +20,8 @@ inline constexpr std::array<std::string_view, 91> OblastCodes = {
 };
 
 // Zone 1..7 of an oblast code, or 0 when the code has none. The whole string is compared,
-// case-sensitive and untrimmed: "mo", "MO " and "" give 0, as do "SPEC", "DROB", "STO", "AB",
-// "UO", "SH", "AN", "FJ", "KI" and "TU".
+// case-sensitive and untrimmed: "mo", "MO " and "" give 0, as do the resolver's special
+// results (special event, "DROB", "STO") and "AB", "UO", "SH", "AN", "FJ", "KI" and "TU".
 int32_t ZoneOfOblast(std::string_view code);
 
 }  // namespace rules

@@ -17,7 +17,7 @@ struct OwnZoneDecision {
 
 // Decides the own zone for `ownCall` (same input rules as ResolveOblast). When the call's
 // oblast has a zone, that is it. Otherwise the operator must say: a call with a stroke
-// ("DROB"), and equally a special-event call ("SPEC"), an unrecognised call ("STO") or an
+// ("DROB"), and equally a special-event call, an unrecognised call ("STO") or an
 // oblast without a zone ("AB", "UO", "KI", "TU"), since own zone 0 would score every QSO 0.
 OwnZoneDecision DecideOwnZone(std::string_view ownCall);
 

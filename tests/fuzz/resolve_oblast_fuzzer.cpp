@@ -17,7 +17,7 @@ const std::set<std::string_view>& AllowedResults() {
   static const std::set<std::string_view> allowed = [] {
     std::set<std::string_view> codes(rules::OblastCodes.begin(), rules::OblastCodes.end());
     for (std::string_view never : {"YN", "JA", "SH", "AN", "FJ"}) codes.erase(never);
-    codes.insert({"AB", "UO", "SPEC", "DROB", "STO"});
+    codes.insert({"AB", "UO", rules::kSpecialEventResult, "DROB", "STO"});
     return codes;
   }();
   return allowed;
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       (IsLetter(at(0)) && IsDigit(at(1)) && IsDigit(at(2))) ||
       (IsLetter(at(0)) && IsLetter(at(1)) && IsDigit(at(2)) && IsDigit(at(3))) ||
       call.substr(0, 2) == "UE";
-  FUZZ_REQUIRE((result == "SPEC") == specialShape);
+  FUZZ_REQUIRE((result == rules::kSpecialEventResult) == specialShape);
   if (specialShape) return 0;
 
   const std::size_t stroke = call.find('/');

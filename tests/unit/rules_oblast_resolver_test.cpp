@@ -192,17 +192,17 @@ TEST(ResolveOblast, MatchAtIndexZeroDoesNotCount) {
 
 TEST(ResolveOblast, SpecialEventShapeAndUePrefixComeFirst) {
   const ResolveCase cases[] = {
-      {"R35A", "SPEC"},     // letter, digit, digit
-      {"R100A", "SPEC"},
-      {"r35a", "SPEC"},     // letters of either case count for the shape
-      {"R33", "SPEC"},
-      {"RK75W", "SPEC"},    // letter, letter, digit, digit
-      {"RA33", "SPEC"},
-      {"R35A/P", "SPEC"},   // shape beats stroke
-      {"UE", "SPEC"},
-      {"UE1AAA", "SPEC"},
-      {"UE3A/P", "SPEC"},   // "UE" beats stroke
-      {"UEX", "SPEC"},
+      {"R35A", rules::kSpecialEventResult},     // letter, digit, digit
+      {"R100A", rules::kSpecialEventResult},
+      {"r35a", rules::kSpecialEventResult},     // letters of either case count for the shape
+      {"R33", rules::kSpecialEventResult},
+      {"RK75W", rules::kSpecialEventResult},    // letter, letter, digit, digit
+      {"RA33", rules::kSpecialEventResult},
+      {"R35A/P", rules::kSpecialEventResult},   // shape beats stroke
+      {"UE", rules::kSpecialEventResult},
+      {"UE1AAA", rules::kSpecialEventResult},
+      {"UE3A/P", rules::kSpecialEventResult},   // "UE" beats stroke
+      {"UEX", rules::kSpecialEventResult},
       {"RA3AA", "MA"},      // letter, letter, digit, letter: an ordinary call
       {"R3", "STO"},        // too short for either shape
       {"RA3", "STO"},
@@ -231,7 +231,7 @@ TEST(ResolveOblast, MatchingIsCaseSensitive) {
       {"Ue1A", "SP"},      // ...and a mixed-case one goes on to the table
       {"RA3a", "STO"},
       {"RA0o", "STO"},
-      {"RA10", "SPEC"},    // digit zero after "1": shape, not row 3's letter O
+      {"RA10", rules::kSpecialEventResult},    // digit zero after "1": shape, not row 3's letter O
   };
   for (const ResolveCase& c : cases) ExpectResolves(c);
 }

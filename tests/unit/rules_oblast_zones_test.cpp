@@ -53,7 +53,7 @@ TEST(ZoneOfOblast, SecondNamesAndCodesWithoutZone) {
       {"YR", 2}, {"JA", 2}, {"YN", 4}, {"JN", 4}, {"YA", 6},
       {"SH", 0},  // second name of "YA", yet listed without a zone
       {"AN", 0}, {"FJ", 0}, {"KI", 0}, {"TU", 0}, {"AB", 0}, {"UO", 0},
-      {"SPEC", 0}, {"DROB", 0}, {"STO", 0},
+      {rules::kSpecialEventResult, 0}, {"DROB", 0}, {"STO", 0},
       {"mo", 0}, {"Mo", 0}, {"MO ", 0}, {" MO", 0}, {"MOS", 0}, {"M", 0}, {"", 0},
       {std::string("MO\0", 3), 0},
   };

@@ -38,8 +38,8 @@ TEST(DecideOwnZone, OperatorDecidesWhenTheCallGivesNoZone) {
   const char* const cases[] = {
       "RA3A/P",   // DROB
       "/",        // no stroke after index 0, no pair: STO
-      "R35A",     // SPEC
-      "UE1AAA",   // SPEC
+      "R35A",     // special-event shape
+      "UE1AAA",   // special-event prefix
       "JA1XYZ",   // STO
       "",         // STO
       "ra3aaa",   // STO

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/oblast_resolver.h"
 #include "ui/band_of_frequency.h"
 #include "ui/oblast_grid.h"
 #include "ui/oblast_tick_view.h"
@@ -114,7 +115,7 @@ TEST(OblastGrid, SecondNamesShareTheBoxOfTheFirstAndNonCodesTickNothing) {
   } cases[] = {
       {"YR", "YR"}, {"JA", "YR"}, {"YN", "YN"}, {"JN", "YN"}, {"YA", "YA"},
       {"SH", "YA"}, {"AN", "AN"}, {"FJ", "FJ"}, {"KI", "KI"}, {"ZK", "ZK"},
-      {"AD", "AD"}, {"DROB", ""}, {"SPEC", ""}, {"STO", ""},  {"AB", ""},
+      {"AD", "AD"}, {"DROB", ""}, {rules::kSpecialEventResult, ""}, {"STO", ""},  {"AB", ""},
       {"UO", ""},   {"mo", ""},   {"MO ", ""},  {"", ""},
   };
   for (const auto& c : cases) {
